@@ -1,0 +1,1023 @@
+#include "app/RequestForm.h"
+
+#include "app/SettingsCatalogue.h"
+#include "app/VersionDlg.h"
+#include "common/FileError.h"
+#include "common/Sjis.h"
+#include "listing/StatementListModel.h"
+#include "statement/StatementList.h"
+#include "statement/StatementRecord.h"
+#include "store/StoreError.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace torvane {
+namespace {
+
+constexpr int BoxHeight = 20;
+constexpr int PanelHeightWithOptional = 180;
+constexpr int PanelHeight = 160;
+constexpr int MinimumWidth = 648;
+
+const char* const DateHint = " ダブルクリックでカレンダー表示で入力出来ます。";
+const char* const LedgerHint = " ダブルクリックで車検管理表から呼び出せます。";
+const char* const NameHint =
+    " 左の数字をダブルクリックすると分類毎の作業・部品名の選択が出来ます。";
+
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+QString q(const sjis::Bytes& cp932) {
+    return sjis::toQString(cp932);
+}
+
+QStringList toList(const std::vector<sjis::Bytes>& lines) {
+    QStringList out;
+    for (const auto& l : lines)
+        out << sjis::toQString(l);
+    return out;
+}
+
+} // namespace
+
+TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::Database& database,
+                                   Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent)
+    , dataDir_(std::move(dataDirectory))
+    , db_(database)
+    , prompts_(prompts) {
+    setObjectName("RequestDataForm");
+    setWindowTitle(q("Torvane For Win32"));
+    ui::setErrorSink([this](const std::string& message) { prompts_.error(message); });
+
+    list_ = std::make_unique<store::Table>(db_, "Request");
+    link_ = new ui::DataLink(*list_, this);
+
+    for (QLabel** label :
+         {&serviceLabel_, &spServiceLabel_, &taxNameLabel_, &notCalcLabel_, &cFormLabel_}) {
+        *label = new QLabel(this);
+        (*label)->hide();
+    }
+    serviceLabel_->setText(q("値引き"));
+    spServiceLabel_->setText(q("特別値引き"));
+    taxNameLabel_->setText(q("消費税無"));
+    notCalcLabel_->setText(q("見積り"));
+
+    buildMenus();
+    buildToolBar();
+    tabHost_ = new QWidget(this);
+    auto* hostLayout = new QVBoxLayout(tabHost_);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    hostLayout->setSpacing(0);
+    pages_ = new QTabWidget(tabHost_);
+    pages_->setObjectName("PageControl1");
+    pages_->addTab(buildEditorPage(), q("明細書"));
+    pages_->addTab(buildListPage(), q("一覧"));
+    hostLayout->addWidget(pages_, 1);
+    tabBar_ = new QTabBar(tabHost_);
+    tabBar_->setObjectName("TabControl1");
+    tabBar_->setShape(QTabBar::RoundedSouth);
+    tabBar_->setExpanding(false);
+    hostLayout->addWidget(tabBar_);
+    setCentralWidget(tabHost_);
+
+    hintLabel_ = new QLabel(this);
+    hintLabel_->setFixedWidth(500);
+    statusBar()->addWidget(hintLabel_);
+    setMinimumWidth(MinimumWidth);
+    resize(1000, 740);
+
+    // Creation steps, in their order.
+    readRequestSettings();    // Request.INI
+    bindOptionalFields();     // 受付番号, 車検期限, 点検日
+    loadFilterEntries();      // ReFilter1.INI
+    readSingleLineSettings(); // captions and the vocabulary
+    readListSettings();       // ReSelect.INI, ReClass.INI
+    columnLayoutSaved_ = settings::exists(dataDir_ / files::Display);
+    readPassword();             // RePass.INI
+    setUpExpenseRows();         // ReExpense
+    tabBar_->addTab(q("全て")); // month tabs join these when the list is built
+    tabBar_->addTab(q("個人"));
+    tabBar_->setCurrentIndex(0);
+    ui::guarded([&] { list_->setIndexName("降順"); });
+
+    connect(link_, &ui::DataLink::recordChanged, this, [this] {
+        updateCount();
+        showInspectionPanel();
+    });
+    connect(link_, &ui::DataLink::stateChanged, this, &TRequestDataForm::updateCount);
+    updateCount();
+
+    qApp->installEventFilter(this);
+
+    firstIdleTimer_.setSingleShot(true);
+    firstIdleTimer_.setInterval(1);
+    connect(&firstIdleTimer_, &QTimer::timeout, this, &TRequestDataForm::firstIdle);
+    passwordTimer_.setSingleShot(true);
+    passwordTimer_.setInterval(1);
+    connect(&passwordTimer_, &QTimer::timeout, this, &TRequestDataForm::passwordCheck);
+}
+
+TRequestDataForm::~TRequestDataForm() {
+    qApp->removeEventFilter(this);
+    ui::setErrorSink({});
+}
+
+std::optional<SettingsLines> TRequestDataForm::readSettings(const char* file) const {
+    try {
+        return settings::read(dataDir_ / file);
+    } catch (const FileError& e) {
+        prompts_.error(e.what());
+        return std::nullopt;
+    }
+}
+
+// ---------------------------------------------------------------- creation steps
+
+void TRequestDataForm::readRequestSettings() {
+    settings_ = RequestSettings::fromLines(readSettings(files::Request));
+    checkInDateAction_->setChecked(settings_.checkInDate);
+    checkMileageAction_->setChecked(settings_.checkMileage);
+    static const int days[] = {0, 5, 10, 15, 20, 25};
+    for (size_t i = 0; i < settleActions_.size(); ++i)
+        settleActions_[i]->setChecked(days[i] == settings_.settleDay);
+    periodBackupAction_->setChecked(settings_.periodBackup);
+    selectCombo_->setEditText(q(settings_.selectField));
+}
+
+void TRequestDataForm::bindOptionalFields() {
+    const bool present = list_->hasField("受付番号");
+    if (!present)
+        settings_.receptionSerial = 0;
+    const bool on = present && settings_.receptionSerial >= 1;
+    receptionAction_->setChecked(on);
+    optionalRow_->setVisible(on);
+    customerPanel_->setFixedHeight(on ? PanelHeightWithOptional : PanelHeight);
+}
+
+void TRequestDataForm::toggleOptionalFields() {
+    if (settings_.receptionSerial >= 1) {
+        receptionAction_->setChecked(false);
+        optionalRow_->hide();
+        customerPanel_->setFixedHeight(PanelHeight);
+        settings_.receptionSerial = 0;
+        return;
+    }
+    settings_.receptionSerial = 1;
+    if (!list_->hasField("受付番号")) {
+        settings_.receptionSerial = 0;
+        receptionAction_->setChecked(false);
+        return;
+    }
+    receptionAction_->setChecked(true);
+    optionalRow_->show();
+    customerPanel_->setFixedHeight(PanelHeightWithOptional);
+}
+
+bool TRequestDataForm::optionalFieldsShown() const {
+    return !optionalRow_->isHidden();
+}
+
+void TRequestDataForm::loadFilterEntries() {
+    filterAction_->setVisible(false);
+    filterEntriesActive_ = false;
+    const auto lines = readSettings(files::Filter1);
+    if (!lines)
+        return;
+    filterCombo_->addItems(toList(lines->list()));
+    filterCombo_->setCurrentIndex(0);
+    if (lines->count() > 1) {
+        filterAction_->setVisible(true);
+        filterEntriesActive_ = true;
+    }
+}
+
+void TRequestDataForm::readSingleLineSettings() {
+    if (auto l = readSettings(files::TransLen))
+        titlePadLength_ = settings::leadingInteger(l->line(1));
+    if (auto l = readSettings(files::ExpenseCaption))
+        expenseTitle_->setText(q(l->line(1)));
+    if (auto l = readSettings(files::Regulation))
+        regulationTitle_->setText(q(l->line(1)));
+    if (auto l = readSettings(files::Service))
+        serviceLabel_->setText(q(l->line(1)));
+    if (auto l = readSettings(files::SpService))
+        spServiceLabel_->setText(q(l->line(1)));
+    if (auto l = readSettings(files::TaxName))
+        taxNameLabel_->setText(q(l->line(1)));
+    if (auto l = readSettings(files::Comment)) {
+        commentTitle_->setText(q(l->line(1)));
+        commentIsReception_ = commentTitle_->text().contains(q("受付番号"));
+    }
+    if (auto l = readSettings(files::NotCalc); l && !l->line(1).empty())
+        notCalcLabel_->setText(q(l->line(1)));
+}
+
+void TRequestDataForm::readListSettings() {
+    if (auto l = readSettings(files::Select)) {
+        selectCombo_->clear();
+        selectCombo_->addItems(toList(l->list()));
+    }
+    selectCombo_->setEditText(q(settings_.selectField));
+    QStringList classes{q("軽自動車"), q("普通自動車")};
+    if (auto l = readSettings(files::Class))
+        classes = toList(l->list());
+    classGroup_->setItems(classes);
+}
+
+void TRequestDataForm::readPassword() {
+    if (auto l = readSettings(files::Pass); l && !l->line(1).empty()) {
+        password_ = q(l->line(1));
+        tabHost_->hide(); // until the password is given
+    }
+}
+
+void TRequestDataForm::setUpExpenseRows() {
+    expenseNames_.clear();
+    ui::guarded([&] {
+        store::Table expense(db_, "ReExpense");
+        for (expense.first(); !expense.eof(); expense.next())
+            expenseNames_ << q(expense.text("項目名"));
+    });
+    for (QWidget* w : expenseWidgets_)
+        delete w;
+    expenseWidgets_.clear();
+    freeExpenseNames_.clear();
+
+    const statement::ExpenseLayout layout =
+        statement::expenseLayout(static_cast<int>(expenseNames_.size()));
+    expenseSlotCount_ = layout.expenseSlotCount;
+    expenseAmountBoxes_ = layout.amountBoxes;
+    expenseFreeRows_ = layout.freeRows;
+    if (layout.titleFromFirstName)
+        expenseTitle_->setText(expenseNames_.at(0));
+
+    int insertAt = expenseLayout_->indexOf(expenseTitle_->parentWidget()) + 1;
+    const auto addRow = [&](QWidget* row) {
+        row->setFixedHeight(BoxHeight);
+        expenseLayout_->insertWidget(insertAt++, row);
+        expenseWidgets_.push_back(row);
+    };
+    for (int box = 1; box <= layout.amountBoxes; ++box) {
+        auto* row = new QWidget;
+        auto* h = new QHBoxLayout(row);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(2);
+        h->addWidget(title(expenseNames_.at(box), 80));
+        auto* amount = new ui::DBEdit(*link_, statement::expenseAmountField(box), row);
+        amount->setObjectName(QString("ExpenseAmount%1").arg(box));
+        amount->setAlignment(Qt::AlignRight);
+        h->addWidget(amount);
+        addRow(row);
+    }
+    for (int r = 1; r <= layout.freeRows; ++r) {
+        const int slot = statement::expenseFreeRowSlot(r);
+        auto* row = new QWidget;
+        auto* h = new QHBoxLayout(row);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(2);
+        auto* name = new ui::DBComboBox(
+            *link_, statement::slotFieldName(statement::SlotField::Name, slot), row);
+        name->setObjectName(QString("ExpenseName%1").arg(r));
+        name->setFixedWidth(80);
+        freeExpenseNames_.push_back(name);
+        h->addWidget(name);
+        auto* amount = new ui::DBEdit(
+            *link_, statement::slotFieldName(statement::SlotField::UnitPrice, slot), row);
+        amount->setObjectName(QString("ExpensePrice%1").arg(r));
+        amount->setAlignment(Qt::AlignRight);
+        h->addWidget(amount);
+        addRow(row);
+    }
+}
+
+// ---------------------------------------------------------------- building
+
+QAction* TRequestDataForm::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void TRequestDataForm::buildMenus() {
+    // An entry whose work is not built yet is there, with its caption and shortcut, but
+    // disabled.
+    const auto add = [this](QMenu* menu, const char* name, const char* caption,
+                            const QKeySequence& key = {}, bool enabled = false) {
+        QAction* a = menu->addAction(q(caption));
+        a->setObjectName(name);
+        a->setShortcut(key);
+        a->setEnabled(enabled);
+        return a;
+    };
+
+    QMenu* file = menuBar()->addMenu(q("ﾌｧｲﾙ(&F)"));
+    add(file, "BackupItem", "ﾊﾞｯｸｱｯﾌﾟ(&B)", QKeySequence(Qt::CTRL | Qt::Key_B));
+    add(file, "RestoreItem", "ﾘｽﾄｱ(&R)", QKeySequence(Qt::CTRL | Qt::Key_R));
+    add(file, "ListPrintItem", "一覧印刷(&P)", QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addSeparator();
+    for (size_t i = 0; i < printActions_.size(); ++i)
+        printActions_[i] =
+            add(file, QString("PrintItem%1").arg(i + 1).toLatin1().constData(), "定型印刷");
+    file->addSeparator();
+    QAction* quit = add(file, "ExitItem", "終了(&X)", {}, true);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* editMenu = menuBar()->addMenu(q("編集(&E)"));
+    add(editMenu, "CopyItem", "現在のデータを複写", QKeySequence(Qt::Key_F9));
+    add(editMenu, "CleanupItem", "データ整理");
+    QMenu* rename = editMenu->addMenu(q("名称変更(&F)"));
+    for (const char* c : {"調整額", "諸費用", "値引き", "特別値引き", "消費税無", "コメント"})
+        add(rename, "", c);
+    receptionAction_ = add(rename, "ReceptionItem", "受付番号", {}, true);
+    receptionAction_->setCheckable(true);
+    connect(receptionAction_, &QAction::triggered, this, [this] { toggleOptionalFields(); });
+    QMenu* lists = editMenu->addMenu(q("ﾘｽﾄ修正(&E)"));
+    for (const char* c : {"作業・部品", "タイトル", "担当者", "種別", "諸費用", "諸費用項目",
+                          "一覧", "フィルタ項目"})
+        add(lists, "", c);
+    QMenu* checks = editMenu->addMenu(q("入力確認"));
+    checkInDateAction_ = add(checks, "CheckInDateItem", "入庫日", {}, true);
+    checkMileageAction_ = add(checks, "CheckMileageItem", "走行距離", {}, true);
+    for (QAction* a : {checkInDateAction_, checkMileageAction_})
+        a->setCheckable(true);
+    add(editMenu, "UserItem", "自社情報(&J)");
+    add(editMenu, "RateItem", "作業工賃単価(&R)");
+    add(editMenu, "ZeiItem", "消費税(&Z)");
+    QMenu* profit = editMenu->addMenu(q("利益計算設定(&C)"));
+    add(profit, "NotCalcItem", "利益除外名称");
+    add(editMenu, "DigitLengthItem", "印刷等桁数設定(&S)");
+    add(editMenu, "TitleColorItem", "ﾀｲﾄﾙ色変更(&T)");
+    QMenu* settle = editMenu->addMenu(q("決済日"));
+    static const char* const settleCaptions[] = {"月末",   "　５日", "１０日",
+                                                 "１５日", "２０日", "２５日"};
+    static const int settleDays[] = {0, 5, 10, 15, 20, 25};
+    for (size_t i = 0; i < settleActions_.size(); ++i) {
+        settleActions_[i] = add(settle, QString("Settle%1").arg(i + 1).toLatin1().constData(),
+                                settleCaptions[i], {}, true);
+        settleActions_[i]->setCheckable(true);
+        const int day = settleDays[i];
+        connect(settleActions_[i], &QAction::triggered, this,
+                [this, day] { chooseSettleDay(day); });
+    }
+    settleActions_[0]->setChecked(true);
+    add(editMenu, "PasswordItem", "パスワードの設定");
+    QMenu* backup = editMenu->addMenu(q("バックアップ方法"));
+    periodBackupAction_ = add(backup, "PeriodBackupItem", "期間限定", {}, true);
+    periodBackupAction_->setCheckable(true);
+    add(editMenu, "ListPrintSetItem", "一覧印刷設定");
+    add(editMenu, "PrintSetItem", "印刷設定");
+    add(editMenu, "PrintOrderItem", "印刷順序変更");
+
+    QMenu* search = menuBar()->addMenu(q("検索(&S)"));
+    add(search, "FindItem", "検索(&F)", QKeySequence(Qt::CTRL | Qt::Key_F));
+    add(search, "FindNextItem", "次を検索(&S)", QKeySequence(Qt::Key_F3));
+    add(search, "FindPriorItem", "前を検索(&B)", QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    viewerSeparator_ = search->addSeparator();
+    viewerAction_ = add(search, "ViewerItem", "修理明細書表示");
+    viewerSeparator_->setVisible(false);
+    viewerAction_->setVisible(false);
+
+    QMenu* help = menuBar()->addMenu(q("ﾍﾙﾌﾟ(&H)"));
+    connect(add(help, "HelpItem", "目次(&C)", {}, true), &QAction::triggered, this,
+            &TRequestDataForm::showHelp);
+    connect(add(help, "AboutItem", "ﾊﾞｰｼﾞｮﾝ情報（&A)", {}, true), &QAction::triggered, this,
+            &TRequestDataForm::showAbout);
+}
+
+void TRequestDataForm::buildToolBar() {
+    QToolBar* bar = addToolBar(q("ツールバー"));
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    QStyle* s = style();
+    const auto nav = [&](const char* name, QStyle::StandardPixmap icon, const char* hint,
+                         std::function<void()> act) {
+        QAction* a = bar->addAction(s->standardIcon(icon), q(hint));
+        a->setObjectName(name);
+        a->setToolTip(q(hint));
+        connect(a, &QAction::triggered, this, [act] { ui::guarded(act); });
+        return a;
+    };
+    nav("NavFirst", QStyle::SP_MediaSkipBackward, "先頭へ", [this] { list_->first(); });
+    nav("NavPrior", QStyle::SP_MediaSeekBackward, "前へ", [this] { list_->prior(); });
+    nav("NavNext", QStyle::SP_MediaSeekForward, "次へ", [this] { list_->next(); });
+    nav("NavLast", QStyle::SP_MediaSkipForward, "最後へ", [this] { list_->last(); });
+    nav("NavPost", QStyle::SP_DialogApplyButton, "登録", [this] { list_->post(); });
+    nav("NavDelete", QStyle::SP_TrashIcon, "削除", [this] { deleteStatement(); });
+    nav("NavCancel", QStyle::SP_DialogCancelButton, "キャンセル", [this] { list_->cancel(); });
+    nav("NavInsert", QStyle::SP_FileIcon, "挿入", [this] { list_->insert(); });
+    bar->addSeparator();
+    const auto later = [&](const char* name, QStyle::StandardPixmap icon, const char* hint) {
+        QAction* a = bar->addAction(s->standardIcon(icon), q(hint));
+        a->setObjectName(name);
+        a->setToolTip(q(hint));
+        a->setEnabled(false);
+    };
+    later("CopyButton", QStyle::SP_FileDialogNewFolder, "現在のデータを複写");
+    later("FindButton", QStyle::SP_FileDialogContentsView, "検索");
+    later("FindNextButton", QStyle::SP_ArrowDown, "次を検索");
+    later("FindPriorButton", QStyle::SP_ArrowUp, "前を検索");
+    QAction* profit = bar->addAction(q("利益計算"));
+    profit->setObjectName("ProfitButton");
+    profit->setEnabled(false);
+
+    auto* spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    filterCombo_ = new QComboBox(bar);
+    filterCombo_->setObjectName("FilterComboBox");
+    filterCombo_->setMinimumWidth(120);
+    filterAction_ = bar->addWidget(filterCombo_);
+    selectCombo_ = new QComboBox(bar);
+    selectCombo_->setObjectName("SelectComboBox");
+    selectCombo_->setEditable(true);
+    selectCombo_->addItems({q("氏名"), q("自動車登録番号")});
+    selectCombo_->setMinimumWidth(120);
+    selectAction_ = bar->addWidget(selectCombo_);
+    selectAction_->setVisible(false);
+    countLabel_ = new QLabel(bar);
+    countLabel_->setObjectName("CountLabel");
+    QFont big = countLabel_->font();
+    big.setPointSize(16);
+    big.setBold(true);
+    countLabel_->setFont(big);
+    countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    countLabel_->setMinimumWidth(90);
+    bar->addWidget(countLabel_);
+    bar->addWidget(new QLabel(q(" 件 "), bar));
+}
+
+QLabel* TRequestDataForm::title(const QString& caption, int width) {
+    auto* l = new QLabel(caption);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setAlignment(Qt::AlignCenter);
+    l->setAutoFillBackground(true);
+    l->setBackgroundRole(QPalette::Button);
+    l->setFixedHeight(BoxHeight);
+    if (width > 0)
+        l->setFixedWidth(width);
+    return l;
+}
+
+ui::DBEdit* TRequestDataForm::edit(const char* field, bool readOnly) {
+    auto* e = new ui::DBEdit(*link_, field);
+    e->setObjectName(QString::fromUtf8(field));
+    e->setFixedHeight(BoxHeight);
+    e->setReadOnly(readOnly);
+    const int index = list_->fieldIndex(field);
+    if (index >= 0 && list_->field(index).type != store::FieldType::Text &&
+        list_->field(index).type != store::FieldType::Flag)
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return e;
+}
+
+ui::DBComboBox* TRequestDataForm::combo(const char* field) {
+    auto* c = new ui::DBComboBox(*link_, field);
+    c->setObjectName(QString::fromUtf8(field));
+    c->setFixedHeight(BoxHeight);
+    return c;
+}
+
+QWidget* TRequestDataForm::buildEditorPage() {
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->setContentsMargins(2, 2, 2, 2);
+    v->setSpacing(2);
+
+    auto* top = new QWidget;
+    auto* topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->setSpacing(2);
+
+    // the date row
+    auto* dates = new QHBoxLayout;
+    dates->setSpacing(2);
+    for (const char* f : {"入庫日", "出庫日", "作成日"}) {
+        dates->addWidget(title(q(f), 60));
+        ui::DBEdit* e = edit(f);
+        connect(e, &ui::DBEdit::clicked, this, [this] { setHint(q(DateHint)); });
+        dates->addWidget(e);
+    }
+    topLayout->addLayout(dates);
+
+    // the header row
+    auto* header = new QHBoxLayout;
+    header->setSpacing(2);
+    header->addWidget(title(q("タイトル"), 60));
+    titleCombo_ = combo("タイトル");
+    header->addWidget(titleCombo_, 2);
+    inspectionCheck_ = new ui::DBCheckBox(*link_, "車検", q("車検の明細書"));
+    inspectionCheck_->setObjectName("車検");
+    connect(inspectionCheck_, &QCheckBox::toggled, this, [this] { showInspectionPanel(); });
+    header->addWidget(inspectionCheck_);
+    header->addWidget(title(q("受付担当"), 60));
+    receptionStaff_ = combo("受付担当");
+    header->addWidget(receptionStaff_, 1);
+    header->addWidget(title(q("整備担当"), 60));
+    mechanic_ = combo("整備担当");
+    header->addWidget(mechanic_, 1);
+    topLayout->addLayout(header);
+
+    // the customer and vehicle panel with the inspection panel at its right
+    auto* panelRow = new QHBoxLayout;
+    panelRow->setSpacing(2);
+    panelRow->addWidget(buildCustomerPanel(), 3);
+    panelRow->addWidget(buildInspectionPanel(), 1);
+    topLayout->addLayout(panelRow);
+
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setObjectName("Splitter1");
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(top);
+    splitter->addWidget(buildItemArea());
+    splitter->setStretchFactor(1, 1);
+    v->addWidget(splitter, 1);
+    v->addWidget(buildTotalsRow());
+    return page;
+}
+
+QWidget* TRequestDataForm::buildCustomerPanel() {
+    customerPanel_ = new QFrame;
+    customerPanel_->setObjectName("CustomerPanel");
+    customerPanel_->setFrameShape(QFrame::StyledPanel);
+    auto* g = new QGridLayout(customerPanel_);
+    g->setContentsMargins(2, 2, 2, 2);
+    g->setHorizontalSpacing(2);
+    g->setVerticalSpacing(2);
+
+    const auto ledgerBox = [this](const char* field) {
+        ui::DBEdit* e = edit(field);
+        connect(e, &ui::DBEdit::clicked, this, [this] { setHint(q(LedgerHint)); });
+        return e;
+    };
+    int r = 0;
+    g->addWidget(title(q("ふりがな"), 70), r, 0);
+    g->addWidget(ledgerBox("ふりがな"), r, 1, 1, 3);
+    g->addWidget(title(q("初　度　登　録"), 90), r, 4);
+    g->addWidget(ledgerBox("初度登録"), r, 5);
+    ++r;
+    g->addWidget(title(q("氏　　　名"), 70), r, 0);
+    g->addWidget(ledgerBox("氏名"), r, 1, 1, 3);
+    g->addWidget(title(q("型　式"), 90), r, 4);
+    g->addWidget(edit("型式"), r, 5);
+    ++r;
+    g->addWidget(title(q("郵便番号"), 70), r, 0);
+    auto* postRow = new QHBoxLayout;
+    postRow->setSpacing(2);
+    postRow->addWidget(edit("郵便番号"));
+    for (const char* caption : {"〒", "住所変換"}) {
+        auto* b = new QPushButton(q(caption));
+        b->setObjectName(caption == std::string("〒") ? "PostButton" : "AddressButton");
+        b->setFixedHeight(BoxHeight);
+        b->setEnabled(false); // postal code conversion comes with the postal table
+        postRow->addWidget(b);
+    }
+    g->addLayout(postRow, r, 1);
+    g->addWidget(title(q("型式番号"), 70), r, 2);
+    g->addWidget(edit("型式指定番号"), r, 3);
+    g->addWidget(title(q("車　台　番　号"), 90), r, 4);
+    g->addWidget(ledgerBox("車台番号"), r, 5);
+    ++r;
+    g->addWidget(title(q("住　　　所"), 70), r, 0);
+    g->addWidget(ledgerBox("住所"), r, 1, 1, 3);
+    g->addWidget(title(q("原動機"), 90), r, 4);
+    g->addWidget(edit("原動機の型式"), r, 5);
+    ++r;
+    g->addWidget(title(q("電話番号"), 70), r, 0);
+    g->addWidget(ledgerBox("電話番号"), r, 1);
+    g->addWidget(title(q("登録番号"), 70), r, 2);
+    g->addWidget(ledgerBox("自動車登録番号"), r, 3);
+    g->addWidget(title(q("類別番号"), 90), r, 4);
+    g->addWidget(edit("類別区分番号"), r, 5);
+    ++r;
+    g->addWidget(title(q("車　　　名"), 70), r, 0);
+    g->addWidget(ledgerBox("車名"), r, 1);
+    g->addWidget(title(q("走行距離"), 70), r, 2);
+    g->addWidget(edit("走行距離"), r, 3);
+    ++r;
+    commentTitle_ = title(q("コメント"), 70);
+    g->addWidget(commentTitle_, r, 0);
+    g->addWidget(edit("コメント"), r, 1, 1, 5);
+    ++r;
+
+    optionalRow_ = new QWidget;
+    auto* opt = new QHBoxLayout(optionalRow_);
+    opt->setContentsMargins(0, 0, 0, 0);
+    opt->setSpacing(2);
+    const char* const optional[] = {"受付番号", "車検期限", "点検日"};
+    const char* const optionalCaptions[] = {"受　付　番　号", "車検期限", "点検日"};
+    for (int i = 0; i < 3; ++i) {
+        opt->addWidget(title(q(optionalCaptions[i]), 90));
+        ui::DBEdit* e = edit(optional[i]);
+        connect(e, &ui::DBEdit::clicked, this,
+                [this, i] { setHint(q(i == 0 ? LedgerHint : DateHint)); });
+        optionalBoxes_[static_cast<size_t>(i)] = e;
+        opt->addWidget(e);
+    }
+    g->addWidget(optionalRow_, r, 0, 1, 6);
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(3, 2);
+    g->setColumnStretch(5, 2);
+    g->setRowStretch(r + 1, 1);
+    return customerPanel_;
+}
+
+QWidget* TRequestDataForm::buildInspectionPanel() {
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName("InspectionScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::StyledPanel);
+    inspectionPanel_ = new QFrame;
+    inspectionPanel_->setObjectName("InspectionPanel");
+    expenseLayout_ = new QVBoxLayout(inspectionPanel_);
+    expenseLayout_->setContentsMargins(2, 2, 2, 2);
+    expenseLayout_->setSpacing(2);
+    const auto line = [this](QLabel* caption, ui::DBEdit* box) {
+        auto* row = new QWidget;
+        row->setFixedHeight(BoxHeight);
+        auto* h = new QHBoxLayout(row);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(2);
+        h->addWidget(caption);
+        h->addWidget(box);
+        expenseLayout_->addWidget(row);
+        return row;
+    };
+    for (const char* f : {"自賠責", "重量税", "印紙代"})
+        line(title(q(f), 80), edit(f));
+    expenseTitle_ = title(q("諸費用"), 80);
+    line(expenseTitle_, edit("諸費用"));
+    // the expense amount boxes and free rows go here (setUpExpenseRows)
+    line(title(q("合   計"), 80), edit("車検合計", true));
+    line(title(q("お預り"), 80), edit("お預り"));
+    expenseLayout_->addStretch(1);
+    scroll->setWidget(inspectionPanel_);
+    scroll->setMinimumWidth(180);
+    inspectionPanel_->setProperty("scroll", QVariant::fromValue<QObject*>(scroll));
+    return scroll;
+}
+
+QWidget* TRequestDataForm::buildItemArea() {
+    auto* area = new QWidget;
+    auto* v = new QVBoxLayout(area);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+
+    auto* heading = new QGridLayout;
+    heading->setSpacing(1);
+    heading->addWidget(title(q("No"), 28), 0, 0, 2, 1);
+    heading->addWidget(title(q("作　業　・　部　品　名")), 0, 1, 2, 1);
+    heading->addWidget(title(q("数　量"), 60), 0, 2, 2, 1);
+    heading->addWidget(title(q("部　　　　　品　　　　　代")), 0, 3, 1, 2);
+    heading->addWidget(title(q("単　　　価"), 90), 1, 3);
+    heading->addWidget(title(q("金　　　額"), 90), 1, 4);
+    heading->addWidget(title(q("作　業　工　賃")), 0, 5, 1, 2);
+    heading->addWidget(title(q("時　間"), 60), 1, 5);
+    heading->addWidget(title(q("金　　　額"), 90), 1, 6);
+    heading->setColumnStretch(1, 1);
+    auto* headingRow = new QHBoxLayout;
+    headingRow->setSpacing(4);
+    headingRow->addWidget(title(q("種別"), 40));
+    classGroup_ = new ui::DBRadioGroup(*link_, "種別");
+    classGroup_->setObjectName("ClassRadioGroup");
+    headingRow->addWidget(classGroup_);
+    headingRow->addStretch(1);
+    v->addLayout(headingRow);
+    auto* headingHost = new QWidget;
+    headingHost->setLayout(heading);
+    v->addWidget(headingHost);
+
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName("ItemScrollBox");
+    scroll->setFrameShape(QFrame::NoFrame);
+    // The heading keeps clear of the scroll bar so that its columns stand over the rows.
+    heading->setContentsMargins(0, 0, scroll->verticalScrollBar()->sizeHint().width(), 0);
+    scroll->setWidgetResizable(true);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* rowsHost = new QWidget;
+    auto* g = new QGridLayout(rowsHost);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(1);
+    g->setVerticalSpacing(1);
+    using statement::SlotField;
+    for (int r = 1; r <= statement::RowCount; ++r) {
+        ItemRow& row = rows_[static_cast<size_t>(r - 1)];
+        const auto field = [r](SlotField f) { return statement::slotFieldName(f, r); };
+        row.number = title(QString::number(r), 28);
+        row.number->setObjectName(QString("Panel8Title%1").arg(r));
+        row.name = new ui::DBComboBox(*link_, field(SlotField::Name));
+        row.name->setObjectName(QString("DBLookupComboBox%1").arg(r));
+        row.name->setFixedHeight(BoxHeight);
+        connect(row.name, &ui::DBComboBox::textTyped, this, [this] { setHint(q(NameHint)); });
+        const auto box = [&](SlotField f, const char* prefix, int width, bool readOnly) {
+            auto* e = new ui::DBEdit(*link_, field(f));
+            e->setObjectName(QString("%1%2").arg(prefix).arg(r));
+            e->setFixedSize(width, BoxHeight);
+            e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            e->setReadOnly(readOnly);
+            return e;
+        };
+        row.quantity = box(SlotField::Quantity, "DBEditN", 60, false);
+        row.unitPrice = box(SlotField::UnitPrice, "DBEditT", 90, false);
+        row.partsAmount = box(SlotField::PartsAmount, "DBEditB", 90, true);
+        row.hours = box(SlotField::Hours, "DBEditJ", 60, false);
+        row.labourAmount = box(SlotField::LabourAmount, "DBEditG", 90, true);
+        int c = 0;
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{row.number, row.name, row.quantity, row.unitPrice,
+                                             row.partsAmount, row.hours, row.labourAmount})
+            g->addWidget(w, r - 1, c++);
+    }
+    // the totals right after the last row
+    auto* partsTotal = edit("部品代合計", true);
+    partsTotal->setObjectName("PartsTotalEnd");
+    partsTotal->setFixedWidth(90);
+    auto* labourTotal = edit("作業工賃合計", true);
+    labourTotal->setObjectName("LabourTotalEnd");
+    labourTotal->setFixedWidth(90);
+    g->addWidget(partsTotal, statement::RowCount, 4);
+    g->addWidget(labourTotal, statement::RowCount, 6);
+    g->setColumnStretch(1, 1);
+    g->setRowStretch(statement::RowCount + 1, 1);
+    scroll->setWidget(rowsHost);
+    v->addWidget(scroll, 1);
+    return area;
+}
+
+QWidget* TRequestDataForm::buildTotalsRow() {
+    auto* row = new QWidget;
+    auto* g = new QGridLayout(row);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setSpacing(2);
+    regulationTitle_ = title(q("調　整　額"));
+    const std::pair<QLabel*, const char*> parts[] = {{title(q("部 品 代 合 計")), "部品代合計"},
+                                                     {title(q("作業工賃合計")), "作業工賃合計"},
+                                                     {title(q("消　費　税")), "消費税"},
+                                                     {regulationTitle_, "調整額"},
+                                                     {title(q("請　求　額")), "請求額"}};
+    int c = 0;
+    for (size_t i = 0; i < std::size(parts); ++i) {
+        g->addWidget(parts[i].first, 0, c);
+        g->addWidget(edit(parts[i].second, std::string(parts[i].second) != "調整額"), 1, c);
+        ++c;
+        if (i + 1 < std::size(parts)) {
+            auto* op = new QLabel(i + 2 == std::size(parts) ? "=" : "+");
+            op->setAlignment(Qt::AlignCenter);
+            g->addWidget(op, 1, c++);
+        }
+    }
+    return row;
+}
+
+QWidget* TRequestDataForm::buildListPage() {
+    grid_ = new QTableView;
+    grid_->setObjectName("DBGrid1");
+    model_ = new listing::StatementListModel(*link_, grid_);
+    grid_->setModel(model_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->verticalHeader()->setDefaultSectionSize(20);
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setSectionsMovable(true);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // A click on a row makes its statement current.
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && current.row() != model_->currentRow())
+                    ui::guarded([&] { list_->setRecNo(current.row() + 1); });
+            });
+    connect(link_, &ui::DataLink::recordChanged, grid_, [this] {
+        const int r = model_->currentRow();
+        if (r >= 0 && grid_->currentIndex().row() != r)
+            grid_->setCurrentIndex(model_->index(r, std::max(1, grid_->currentIndex().column())));
+    });
+    return grid_;
+}
+
+// ---------------------------------------------------------------- running
+
+void TRequestDataForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (firstShown_)
+        return;
+    firstShown_ = true;
+    firstShow();
+    firstIdleTimer_.start();
+    passwordTimer_.start();
+}
+
+void TRequestDataForm::firstShow() {
+    showInspectionPanel();
+    grid_->setColumnHidden(0, true);
+    ui::guarded([&] { statement::goToNewestUnfinished(*list_); });
+}
+
+void TRequestDataForm::firstIdle() {
+    if (auto l = readSettings(files::Title))
+        titleCombo_->addItems(toList(l->list()));
+    if (auto l = readSettings(files::Charge)) {
+        receptionStaff_->addItems(toList(l->list()));
+        mechanic_->addItems(toList(l->list()));
+    }
+    if (auto l = readSettings(files::Exp))
+        for (ui::DBComboBox* c : freeExpenseNames_)
+            c->addItems(toList(l->list()));
+    // The lists must not overwrite what the boxes show.
+    for (ui::DBComboBox* c : {titleCombo_, receptionStaff_, mechanic_})
+        c->refresh();
+    for (ui::DBComboBox* c : freeExpenseNames_)
+        c->refresh();
+
+    inspectionLedgerPresent_ = settings::exists(dataDir_ / files::InspectionLedgerProgram);
+    const bool viewer = settings::exists(dataDir_ / files::ViewerProgram);
+    viewerAction_->setVisible(viewer);
+    viewerSeparator_->setVisible(viewer);
+    // Tab 全て: the whole list, unless a filter entry narrows it.
+    tabBar_->setCurrentIndex(0);
+    selectAction_->setVisible(false);
+    updateCount();
+}
+
+void TRequestDataForm::passwordCheck() {
+    if (!password_.isEmpty()) {
+        const std::string typed =
+            prompts_.askPassword("パスワード", "パスワードを入力してください。");
+        if (QString::fromStdString(typed) != password_) {
+            list_->cancel();
+            close();
+            return;
+        }
+        tabHost_->show();
+    }
+    applyColumnLayout();
+}
+
+void TRequestDataForm::applyColumnLayout() {
+    if (width() < MinimumWidth)
+        resize(MinimumWidth, height());
+}
+
+void TRequestDataForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    applyColumnLayout();
+}
+
+void TRequestDataForm::updateCount() {
+    countLabel_->setText(QString::number(list_->recordCount()));
+}
+
+QString TRequestDataForm::countText() const {
+    return countLabel_->text();
+}
+
+void TRequestDataForm::setHint(const QString& text) {
+    hintLabel_->setText(text);
+}
+
+QString TRequestDataForm::hint() const {
+    return hintLabel_->text();
+}
+
+void TRequestDataForm::showInspectionPanel() {
+    QWidget* scroll =
+        qobject_cast<QWidget*>(inspectionPanel_->property("scroll").value<QObject*>());
+    if (scroll)
+        scroll->setVisible(inspectionCheck_->isChecked());
+}
+
+void TRequestDataForm::chooseSettleDay(int day) {
+    static const int days[] = {0, 5, 10, 15, 20, 25};
+    for (size_t i = 0; i < settleActions_.size(); ++i)
+        settleActions_[i]->setChecked(days[i] == day);
+    settings_.settleDay = day;
+    tabBar_->setCurrentIndex(0);
+}
+
+void TRequestDataForm::deleteStatement() {
+    if (list_->isEmpty() && list_->state() != store::Table::State::Insert)
+        return;
+    if (prompts_.askYesNo("レコードを削除しますか?"))
+        list_->remove();
+}
+
+void TRequestDataForm::showAbout() {
+    TVersionDlg dialog(this);
+    dialog.exec();
+}
+
+void TRequestDataForm::showHelp() {
+    const std::filesystem::path help = dataDir_ / files::HelpFile;
+    if (!settings::exists(help)) {
+        prompts_.error("ヘルプファイルが見つかりません。\n" + help.string());
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+}
+
+bool TRequestDataForm::eventFilter(QObject* watched, QEvent* event) {
+    // Enter moves on to the next box, as Tab does, in every box of this window.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && widget &&
+            widget->window() == this && key->modifiers() == Qt::NoModifier) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+RequestSettings TRequestDataForm::currentSettings() const {
+    RequestSettings s = settings_;
+    s.checkInDate = checkInDateAction_->isChecked();
+    s.checkMileage = checkMileageAction_->isChecked();
+    s.periodBackup = periodBackupAction_->isChecked();
+    s.selectField = sjis::fromQString(selectCombo_->currentText());
+    return s;
+}
+
+void TRequestDataForm::writeRequestIni() {
+    try {
+        settings::write(dataDir_ / files::Request, currentSettings().toLines());
+    } catch (const FileError& e) {
+        prompts_.error(e.what());
+    }
+}
+
+void TRequestDataForm::closeEvent(QCloseEvent* event) {
+    bool stay = false;
+    if (list_->editing()) {
+        switch (prompts_.askYesNoCancel("登録していません！\n登録してよろしいですか？")) {
+        case Prompts::Answer::Cancel:
+            stay = true;
+            break;
+        case Prompts::Answer::Yes:
+            // Moving on saves the edit; a save that is refused keeps the window open and
+            // skips everything below.
+            if (!ui::guarded([&] { list_->next(); }) || list_->editing()) {
+                event->ignore();
+                return;
+            }
+            break;
+        case Prompts::Answer::No:
+            list_->cancel();
+            break;
+        }
+    }
+    writeRequestIni();
+    if (stay) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+QString TRequestDataForm::serviceCaption() const {
+    return serviceLabel_->text();
+}
+QString TRequestDataForm::spServiceCaption() const {
+    return spServiceLabel_->text();
+}
+QString TRequestDataForm::taxExemptMarker() const {
+    return taxNameLabel_->text();
+}
+QString TRequestDataForm::notCalcWord() const {
+    return notCalcLabel_->text();
+}
+QString TRequestDataForm::linkMarker() const {
+    return cFormLabel_->text();
+}
+int TRequestDataForm::expenseAmountBoxCount() const {
+    return expenseAmountBoxes_;
+}
+int TRequestDataForm::expenseFreeRowCount() const {
+    return expenseFreeRows_;
+}
+
+} // namespace torvane

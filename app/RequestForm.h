@@ -1,0 +1,200 @@
+#pragma once
+
+// The main window: the statement editor "明細書", the list "一覧", the month tabs, the
+// menus and the tool bar. Every other window is reached from here.
+
+#include "app/RequestSettings.h"
+#include "common/Prompts.h"
+#include "common/ui/DataControls.h"
+#include "common/ui/DataLink.h"
+#include "store/Database.h"
+#include "store/Table.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QScrollArea;
+class QTabBar;
+class QTabWidget;
+class QTableView;
+class QVBoxLayout;
+
+namespace torvane::listing {
+class StatementListModel;
+}
+
+namespace torvane {
+
+class TRequestDataForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TRequestDataForm(std::filesystem::path dataDirectory, store::Database& database,
+                     Prompts& prompts, QWidget* parent = nullptr);
+    ~TRequestDataForm() override;
+
+    // ---- program-wide state
+    const std::filesystem::path& dataDirectory() const { return dataDir_; }
+    store::Table& statements() { return *list_; }
+    int settleDay() const { return settings_.settleDay; }
+    int receptionSerial() const { return settings_.receptionSerial; }
+    int expenseSlotCount() const { return expenseSlotCount_; }
+    bool inspectionLedgerPresent() const { return inspectionLedgerPresent_; }
+    bool columnLayoutSaved() const { return columnLayoutSaved_; }
+    int titlePadLength() const { return titlePadLength_; }
+    bool commentIsReception() const { return commentIsReception_; }
+
+    // The caption-held vocabulary.
+    QString serviceCaption() const;
+    QString spServiceCaption() const;
+    QString taxExemptMarker() const;
+    QString notCalcWord() const;
+    QString linkMarker() const;
+
+    // Switches the optional fields 受付番号, 車検期限, 点検日 on or off ("受付番号" menu).
+    void toggleOptionalFields();
+    bool optionalFieldsShown() const;
+
+    // The current settings as Request.INI holds them.
+    RequestSettings currentSettings() const;
+
+    QAction* action(const QString& objectName) const;
+    QString countText() const;
+    QString hint() const;
+    int expenseAmountBoxCount() const;
+    int expenseFreeRowCount() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ItemRow {
+        QLabel* number = nullptr;
+        ui::DBComboBox* name = nullptr;
+        ui::DBEdit* quantity = nullptr;
+        ui::DBEdit* unitPrice = nullptr;
+        ui::DBEdit* partsAmount = nullptr;
+        ui::DBEdit* hours = nullptr;
+        ui::DBEdit* labourAmount = nullptr;
+    };
+
+    // creation
+    void readRequestSettings();
+    void bindOptionalFields();
+    void loadFilterEntries();
+    void readSingleLineSettings();
+    void readListSettings();
+    void readPassword();
+    void setUpExpenseRows();
+
+    // building the window
+    void buildMenus();
+    void buildToolBar();
+    QWidget* buildEditorPage();
+    QWidget* buildCustomerPanel();
+    QWidget* buildInspectionPanel();
+    QWidget* buildItemArea();
+    QWidget* buildTotalsRow();
+    QWidget* buildListPage();
+    ui::DBEdit* edit(const char* field, bool readOnly = false);
+    ui::DBComboBox* combo(const char* field);
+    QLabel* title(const QString& caption, int width = 0);
+
+    // running
+    void firstShow();
+    void firstIdle();
+    void passwordCheck();
+    void applyColumnLayout();
+    void updateCount();
+    void setHint(const QString& text);
+    void showInspectionPanel();
+    void chooseSettleDay(int day);
+    void deleteStatement();
+    void showAbout();
+    void showHelp();
+    void writeRequestIni();
+    std::optional<SettingsLines> readSettings(const char* file) const;
+
+    std::filesystem::path dataDir_;
+    store::Database& db_;
+    Prompts& prompts_;
+    std::unique_ptr<store::Table> list_;
+    ui::DataLink* link_ = nullptr;
+    listing::StatementListModel* model_ = nullptr;
+
+    RequestSettings settings_;
+    int expenseSlotCount_ = 0;
+    bool inspectionLedgerPresent_ = false;
+    bool columnLayoutSaved_ = false;
+    int titlePadLength_ = 0;
+    bool commentIsReception_ = false;
+    bool filterEntriesActive_ = false;
+    QString password_;
+    bool firstShown_ = false;
+
+    // hidden labels holding the vocabulary and the link marker
+    QLabel* serviceLabel_ = nullptr;
+    QLabel* spServiceLabel_ = nullptr;
+    QLabel* taxNameLabel_ = nullptr;
+    QLabel* notCalcLabel_ = nullptr;
+    QLabel* cFormLabel_ = nullptr;
+
+    // menus and tool bar
+    QAction* receptionAction_ = nullptr;
+    QAction* checkInDateAction_ = nullptr;
+    QAction* checkMileageAction_ = nullptr;
+    QAction* periodBackupAction_ = nullptr;
+    std::array<QAction*, 6> settleActions_{};
+    std::array<QAction*, 10> printActions_{};
+    QAction* viewerAction_ = nullptr;
+    QAction* viewerSeparator_ = nullptr;
+    QComboBox* filterCombo_ = nullptr;
+    QAction* filterAction_ = nullptr;
+    QAction* selectAction_ = nullptr;
+    QComboBox* selectCombo_ = nullptr;
+    QLabel* countLabel_ = nullptr;
+    QLabel* hintLabel_ = nullptr;
+
+    // pages
+    QWidget* tabHost_ = nullptr;
+    QTabBar* tabBar_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QTableView* grid_ = nullptr;
+
+    // editor
+    QFrame* customerPanel_ = nullptr;
+    QWidget* optionalRow_ = nullptr;
+    std::array<ui::DBEdit*, 3> optionalBoxes_{};
+    QFrame* inspectionPanel_ = nullptr;
+    QVBoxLayout* expenseLayout_ = nullptr;
+    QLabel* expenseTitle_ = nullptr;
+    QLabel* regulationTitle_ = nullptr;
+    QLabel* commentTitle_ = nullptr;
+    std::vector<QWidget*> expenseWidgets_;
+    int expenseAmountBoxes_ = 0;
+    int expenseFreeRows_ = 0;
+    QStringList expenseNames_;
+    ui::DBRadioGroup* classGroup_ = nullptr;
+    ui::DBComboBox* titleCombo_ = nullptr;
+    ui::DBComboBox* receptionStaff_ = nullptr;
+    ui::DBComboBox* mechanic_ = nullptr;
+    ui::DBCheckBox* inspectionCheck_ = nullptr;
+    std::array<ItemRow, 20> rows_{};
+    std::vector<ui::DBComboBox*> freeExpenseNames_;
+
+    QTimer firstIdleTimer_;
+    QTimer passwordTimer_;
+};
+
+} // namespace torvane
