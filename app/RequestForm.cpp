@@ -145,6 +145,9 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
 TRequestDataForm::~TRequestDataForm() {
     qApp->removeEventFilter(this);
     ui::setErrorSink({});
+    // The boxes and the link read the statement table: they go before it does.
+    delete tabHost_;
+    delete link_;
 }
 
 std::optional<SettingsLines> TRequestDataForm::readSettings(const char* file) const {
