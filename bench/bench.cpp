@@ -1,0 +1,208 @@
+// torvane-bench [--count N] [--runs R]: how fast the statement list is with N statements.
+//
+// Makes a data directory of N sample statements in a temporary folder, then measures the
+// work a user waits for, R times each, and prints the median of each measurement on a
+// line of its own, "name: value unit", and nothing else on stdout. Progress and details
+// go to stderr.
+
+#include "common/Sjis.h"
+#include "statement/StatementList.h"
+#include "store/Database.h"
+#include "store/Table.h"
+#include "tools/SampleData.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace torvane;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// A folder of its own under the temporary folder, removed with its contents at the end.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "torvane-bench-XXXXXX");
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a temporary folder");
+        path_ = pattern;
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+struct Options {
+    int count = 100000;
+    int runs = 5;
+};
+
+bool parsePositive(const char* text, int& out) {
+    char* end = nullptr;
+    const long n = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || n < 1 || n > 100'000'000)
+        return false;
+    out = static_cast<int>(n);
+    return true;
+}
+
+bool parseOptions(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--count") == 0 && hasValue) {
+            if (!parsePositive(argv[++i], o.count))
+                return false;
+        } else if (std::strcmp(argv[i], "--runs") == 0 && hasValue) {
+            if (!parsePositive(argv[++i], o.runs))
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Positions 1..recordCount spread evenly over the list, `n` of them.
+int spread(int k, int n, int recordCount) {
+    return 1 + static_cast<int>(static_cast<int64_t>(k) * recordCount / n);
+}
+
+constexpr int PostsPerRun = 1000;
+constexpr int ReadsPerRun = 200;
+
+struct Figures {
+    std::vector<double> open, walk, filter, post, read;
+};
+
+void measureOnce(const std::filesystem::path& file, Figures& f, bool reportCount) {
+    // Opening the program: the database, the list in its newest-first order, and the
+    // editor's statement.
+    auto start = Clock::now();
+    auto db = store::Database::open(file);
+    store::Table list(*db, "Request");
+    list.setIndexName("降順");
+    statement::goToNewestUnfinished(list);
+    f.open.push_back(msSince(start));
+    if (list.state() == store::Table::State::Insert)
+        list.cancel();
+
+    // Scrolling the whole list with its amounts.
+    start = Clock::now();
+    int64_t billed = 0;
+    list.first();
+    while (!list.eof()) {
+        billed += list.integer("請求額");
+        list.next();
+    }
+    f.walk.push_back(msSince(start));
+    const int records = list.recordCount();
+
+    // A month tab.
+    start = Clock::now();
+    list.applyFilter(sjis::lit("(作成日 = '平成２０年０５月*')"), true);
+    f.filter.push_back(msSince(start));
+    if (reportCount)
+        std::fprintf(stderr, "filter 作成日 month: %d of %d statements (billed in all: %lld yen)\n",
+                     list.recordCount(), records, static_cast<long long>(billed));
+    list.setFiltered(false);
+
+    // Saving an edited statement, each time another one.
+    std::vector<double> posts;
+    for (int k = 0; k < PostsPerRun; ++k) {
+        list.setRecNo(spread(k, PostsPerRun, records));
+        start = Clock::now();
+        list.edit();
+        list.setText("コメント", sjis::lit("再見積り　") + std::to_string(k));
+        list.post();
+        posts.push_back(msSince(start));
+    }
+    f.post.push_back(median(posts));
+
+    // Showing a statement in the editor: every field of it.
+    std::vector<double> reads;
+    size_t bytes = 0;
+    for (int k = 0; k < ReadsPerRun; ++k) {
+        start = Clock::now();
+        list.setRecNo(spread(k, ReadsPerRun, records));
+        list.loadCurrent();
+        for (int i = 0; i < list.fieldCount(); ++i)
+            bytes += list.value(i).textForm().size();
+        reads.push_back(msSince(start));
+    }
+    f.read.push_back(median(reads));
+    std::fprintf(stderr,
+                 "  run: open %.1f ms, walk %.1f ms, filter %.1f ms, post %.2f ms (slowest "
+                 "%.2f), read %.3f ms (%zu bytes)\n",
+                 f.open.back(), f.walk.back(), f.filter.back(), f.post.back(),
+                 *std::max_element(posts.begin(), posts.end()), f.read.back(), bytes);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!parseOptions(argc, argv, o)) {
+        std::fprintf(stderr, "usage: torvane-bench [--count N] [--runs R]\n");
+        return 2;
+    }
+    try {
+        ScratchDir dir;
+        const std::filesystem::path file = dir.path() / "zedaviz.sqlite3";
+        {
+            const auto start = Clock::now();
+            auto db = store::Database::open(file);
+            sample::makeStatements(*db, o.count, 1);
+            std::fprintf(stderr, "made %d statements in %.1f s (%.0f MB) in %s\n", o.count,
+                         msSince(start) / 1000,
+                         static_cast<double>(std::filesystem::file_size(file)) / (1024 * 1024),
+                         dir.path().c_str());
+        }
+
+        Figures f;
+        for (int run = 0; run < o.runs; ++run)
+            measureOnce(file, f, run == 0);
+
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("open and first show: %.1f ms\n", median(f.open));
+        std::printf("walk list 降順 reading 請求額: %.1f ms\n", median(f.walk));
+        std::printf("filter 作成日 month: %.1f ms\n", median(f.filter));
+        std::printf("post one edit: %.1f ms\n", median(f.post));
+        std::printf("read all fields of one statement: %.1f ms\n", median(f.read));
+        std::printf("peak memory: %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "torvane-bench: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
