@@ -197,8 +197,8 @@ int main(int argc, char** argv) {
         std::printf("open and first show: %.1f ms\n", median(f.open));
         std::printf("walk list 降順 reading 請求額: %.1f ms\n", median(f.walk));
         std::printf("filter 作成日 month: %.1f ms\n", median(f.filter));
-        std::printf("post one edit: %.1f ms\n", median(f.post));
-        std::printf("read all fields of one statement: %.1f ms\n", median(f.read));
+        std::printf("post one edit: %.2f ms\n", median(f.post));
+        std::printf("read all fields of one statement: %.3f ms\n", median(f.read));
         std::printf("peak memory: %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "torvane-bench: %s\n", e.what());

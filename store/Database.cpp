@@ -140,11 +140,14 @@ Database::Transaction::Transaction(Database& db)
 }
 
 Database::Transaction::~Transaction() {
-    if (open_)
+    if (open_) {
+        db_.noteChange();
         sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
 }
 
 void Database::Transaction::commit() {
+    db_.noteChange();
     db_.exec("COMMIT");
     open_ = false;
 }

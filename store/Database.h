@@ -68,6 +68,11 @@ public:
 
     static std::string quote(std::string_view identifier);
 
+    // Counts the commits made through this database: a cursor's read-ahead is good only
+    // while it has not changed.
+    uint64_t changeCount() const { return changes_; }
+    void noteChange() { ++changes_; }
+
 private:
     Database(sqlite3* db, std::filesystem::path file)
         : db_(db)
@@ -77,6 +82,7 @@ private:
 
     sqlite3* db_;
     std::filesystem::path file_;
+    uint64_t changes_ = 0;
 };
 
 // Throws StoreError for an SQLite result code other than OK/ROW/DONE.

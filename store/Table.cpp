@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace torvane::store {
@@ -221,6 +222,7 @@ void Table::reload(const std::vector<FilterTerm>& terms, bool filtered) {
     Statement st = db_.prepare(sql);
 
     rows_.clear();
+    ++listVersion_;
     std::vector<sjis::Bytes> texts(columns.size());
     while (st.step()) {
         if (useTerms) {
@@ -372,8 +374,56 @@ Value Table::value(int field) const {
     const int64_t id = currentId();
     if (id == 0)
         return Value();
-    slot = fetchField(id, field);
+    Value v;
+    if (!readAhead(field, v))
+        v = fetchField(id, field);
+    slot = v;
     return *slot;
+}
+
+bool Table::readAhead(int field, Value& out) const {
+    ReadAhead& ra = readAhead_[field];
+    if (ra.changes != db_.changeCount() || ra.list != listVersion_) {
+        ra = ReadAhead{};
+        ra.changes = db_.changeCount();
+        ra.list = listVersion_;
+    }
+    const int count = static_cast<int>(ra.values.size());
+    if (pos_ >= ra.first && pos_ < ra.first + count) {
+        out = ra.values[static_cast<size_t>(pos_ - ra.first)];
+        return true;
+    }
+    const bool sequential = pos_ == ra.lastRead + 1 || (count > 0 && pos_ == ra.first + count);
+    ra.lastRead = pos_;
+    if (!sequential)
+        return false;
+
+    // The next records of the list, this field of each, in one query.
+    auto it = blockReaders_.find(field);
+    if (it == blockReaders_.end()) {
+        std::string sql = "SELECT \"ID\", " + Database::quote(fields_[static_cast<size_t>(field)].name) +
+                          " FROM " + Database::quote(name_) + " WHERE \"ID\" IN (?";
+        for (int i = 1; i < ReadAheadSize; ++i)
+            sql += ",?";
+        it = blockReaders_.emplace(field, db_.prepare(sql + ")")).first;
+    }
+    Statement& st = it->second;
+    const int end = std::min(recordCount(), pos_ + ReadAheadSize);
+    for (int i = 0; i < ReadAheadSize; ++i)
+        st.bind(i + 1, pos_ + i < end ? rows_[static_cast<size_t>(pos_ + i)] : -1);
+    std::unordered_map<int64_t, Value> byId;
+    while (st.step())
+        byId.emplace(sqlite3_column_int64(st.get(), 0), readColumn(st.get(), 1));
+    st.reset();
+    ra.first = pos_;
+    ra.values.assign(static_cast<size_t>(end - pos_), Value());
+    for (int p = pos_; p < end; ++p) {
+        auto found = byId.find(rows_[static_cast<size_t>(p)]);
+        if (found != byId.end())
+            ra.values[static_cast<size_t>(p - pos_)] = std::move(found->second);
+    }
+    out = ra.values.front();
+    return true;
 }
 
 int64_t Table::integer(std::string_view name) const {
@@ -625,6 +675,7 @@ void Table::placeAfterPost(int64_t id) {
             hi = mid;
     }
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(lo), id);
+    ++listVersion_;
     pos_ = static_cast<int>(lo);
     bof_ = eof_ = false;
 }
@@ -660,6 +711,7 @@ void Table::remove() {
     state_ = State::Browse;
     modified_ = false;
     rows_.erase(rows_.begin() + pos_);
+    ++listVersion_;
     if (pos_ >= recordCount())
         pos_ = recordCount() - 1;
     bof_ = pos_ <= 0;

@@ -169,6 +169,21 @@ private:
     mutable std::vector<std::optional<Value>> buffer_;
     std::vector<bool> dirty_;
 
+    // Read-ahead for walks: when a field is read record after record, the next records'
+    // values of it are read in one query. Dropped by any commit or reload.
+    struct ReadAhead {
+        int first = -1;     // position of values[0]
+        int lastRead = -2;  // position of the last single read
+        uint64_t changes = 0;
+        uint64_t list = 0;
+        std::vector<Value> values;
+    };
+    static constexpr int ReadAheadSize = 64;
+    bool readAhead(int field, Value& out) const;
+
+    mutable std::map<int, ReadAhead> readAhead_;
+    mutable std::map<int, Statement> blockReaders_;
+    uint64_t listVersion_ = 0;
     mutable std::map<int, Statement> fieldReaders_;
     mutable Statement rowReader_;
 

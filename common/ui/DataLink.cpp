@@ -5,9 +5,13 @@ namespace torvane::ui {
 DataLink::DataLink(store::Table& table, QObject* parent)
     : QObject(parent)
     , table_(table) {
-    subscription_ =
-        table_.subscribe({[this] { emit recordChanged(); }, [this](int f) { emit fieldChanged(f); },
-                          [this] { emit stateChanged(); }});
+    const auto recordChanged = [this] {
+        // The boxes read every field of the record: one query for all of them.
+        table_.loadCurrent();
+        emit this->recordChanged();
+    };
+    subscription_ = table_.subscribe({recordChanged, [this](int f) { emit fieldChanged(f); },
+                                      [this] { emit stateChanged(); }});
 }
 
 DataLink::~DataLink() {

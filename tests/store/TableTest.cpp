@@ -268,3 +268,47 @@ TEST_F(TableTest, ListenersHearMovesFieldsAndStates) {
     request.first();
     EXPECT_EQ(records, 2);
 }
+
+TEST_F(TableTest, WalksNeverSeeStaleValues)
+{
+    request.setIndexName("降順");
+    for (int i = 0; i < 200; ++i) {
+        request.append();
+        request.setInteger("項番", i);
+        request.setInteger("請求額", i);
+        request.post();
+    }
+    const auto walk = [&] {
+        std::vector<int64_t> billed;
+        for (request.first(); !request.eof(); request.next())
+            billed.push_back(request.integer("請求額"));
+        return billed;
+    };
+    std::vector<int64_t> expected;
+    for (int i = 199; i >= 0; --i)
+        expected.push_back(i);
+    EXPECT_EQ(walk(), expected);
+
+    // A change through another cursor on the same database shows on the next walk.
+    Table other(*db, "Request");
+    other.setRecNo(100); // 項番 99 in the primary order
+    other.edit();
+    other.setInteger("請求額", -1);
+    other.post();
+    expected[100] = -1;
+    EXPECT_EQ(walk(), expected);
+
+    // And so do this cursor's own edits and deletions in the middle of a walk.
+    request.setRecNo(70);
+    EXPECT_EQ(request.integer("請求額"), 130);
+    request.edit();
+    request.setInteger("請求額", 7);
+    request.next();
+    request.prior();
+    EXPECT_EQ(request.integer("請求額"), 7);
+    request.setRecNo(71);
+    request.remove();
+    expected[69] = 7;
+    expected.erase(expected.begin() + 70);
+    EXPECT_EQ(walk(), expected);
+}
