@@ -1,5 +1,6 @@
 #include "app/RequestForm.h"
 
+#include "app/Keyboard.h"
 #include "app/SettingsCatalogue.h"
 #include "app/VersionDlg.h"
 #include "common/FileError.h"
@@ -120,6 +121,7 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     columnLayoutSaved_ = settings::exists(dataDir_ / files::Display);
     readPassword();             // RePass.INI
     setUpExpenseRows();         // ReExpense
+    keyboard::setCapsLock(true);
     tabBar_->addTab(q("全て")); // month tabs join these when the list is built
     tabBar_->addTab(q("個人"));
     tabBar_->setCurrentIndex(0);
@@ -591,7 +593,9 @@ QWidget* TRequestDataForm::buildCustomerPanel() {
     g->addWidget(title(q("郵便番号"), 70), r, 0);
     auto* postRow = new QHBoxLayout;
     postRow->setSpacing(2);
-    postRow->addWidget(edit("郵便番号"));
+    ui::DBEdit* postalCode = edit("郵便番号");
+    postalCode->setMinimumWidth(80);
+    postRow->addWidget(postalCode, 1);
     for (const char* caption : {"〒", "住所変換"}) {
         auto* b = new QPushButton(q(caption));
         b->setObjectName(caption == std::string("〒") ? "PostButton" : "AddressButton");
@@ -993,6 +997,7 @@ void TRequestDataForm::closeEvent(QCloseEvent* event) {
             break;
         }
     }
+    keyboard::setCapsLock(false);
     writeRequestIni();
     if (stay) {
         event->ignore();
