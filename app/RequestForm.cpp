@@ -1,11 +1,17 @@
 #include "app/RequestForm.h"
 
 #include "app/Keyboard.h"
+#include "app/RestorePos.h"
 #include "app/SettingsCatalogue.h"
 #include "app/VersionDlg.h"
 #include "common/FileError.h"
 #include "common/Sjis.h"
 #include "listing/StatementListModel.h"
+#include "settings/RateSForm.h"
+#include "settings/UserSForm.h"
+#include "statement/Calculation.h"
+#include "statement/Discounts.h"
+#include "statement/ServiceDlg.h"
 #include "statement/StatementList.h"
 #include "statement/StatementRecord.h"
 #include "store/StoreError.h"
@@ -119,8 +125,8 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     readSingleLineSettings(); // captions and the vocabulary
     readListSettings();       // ReSelect.INI, ReClass.INI
     columnLayoutSaved_ = settings::exists(dataDir_ / files::Display);
-    readPassword();             // RePass.INI
-    setUpExpenseRows();         // ReExpense
+    readPassword();     // RePass.INI
+    setUpExpenseRows(); // ReExpense
     keyboard::setCapsLock(true);
     tabBar_->addTab(q("全て")); // month tabs join these when the list is built
     tabBar_->addTab(q("個人"));
@@ -142,6 +148,23 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     passwordTimer_.setSingleShot(true);
     passwordTimer_.setInterval(1);
     connect(&passwordTimer_, &QTimer::timeout, this, &TRequestDataForm::passwordCheck);
+
+    // The dialogs come after the main window's own creation; each reads its settings
+    // files now and keeps the settings in force for the whole run.
+    rateForm_ = new TRateSetForm(dataDir_, prompts_, this);
+    userForm_ = new TUserSetForm(dataDir_, prompts_, this);
+    zeiForm_ = new TZeiSetForm(dataDir_, prompts_, this);
+    spServDlg_ = new TSpServDlg(this);
+    servDlg_ = new TServDlg(this);
+    discountDialogs_ = std::make_unique<DiscountDialogsUi>(*servDlg_, *spServDlg_, prompts_);
+    connect(action("UserItem"), &QAction::triggered, userForm_, &QDialog::exec);
+    connect(action("RateItem"), &QAction::triggered, rateForm_, &QDialog::exec);
+    connect(action("ZeiItem"), &QAction::triggered, zeiForm_, &QDialog::exec);
+
+    restorePos_ = new TRestorePos(this);
+    restorePos_->KeyName = "Torvane";
+    restorePos_->setValueNames("ZedAviz ");
+    restorePos_->restore();
 }
 
 TRequestDataForm::~TRequestDataForm() {
@@ -295,6 +318,7 @@ void TRequestDataForm::setUpExpenseRows() {
         h->addWidget(title(expenseNames_.at(box), 80));
         auto* amount = new ui::DBEdit(*link_, statement::expenseAmountField(box), row);
         amount->setObjectName(QString("ExpenseAmount%1").arg(box));
+        connect(amount, &ui::DBEdit::exited, this, &TRequestDataForm::inspectionStep);
         amount->setAlignment(Qt::AlignRight);
         h->addWidget(amount);
         addRow(row);
@@ -314,6 +338,7 @@ void TRequestDataForm::setUpExpenseRows() {
         auto* amount = new ui::DBEdit(
             *link_, statement::slotFieldName(statement::SlotField::UnitPrice, slot), row);
         amount->setObjectName(QString("ExpensePrice%1").arg(r));
+        connect(amount, &ui::DBEdit::exited, this, &TRequestDataForm::inspectionStep);
         amount->setAlignment(Qt::AlignRight);
         h->addWidget(amount);
         addRow(row);
@@ -368,9 +393,9 @@ void TRequestDataForm::buildMenus() {
     checkMileageAction_ = add(checks, "CheckMileageItem", "走行距離", {}, true);
     for (QAction* a : {checkInDateAction_, checkMileageAction_})
         a->setCheckable(true);
-    add(editMenu, "UserItem", "自社情報(&J)");
-    add(editMenu, "RateItem", "作業工賃単価(&R)");
-    add(editMenu, "ZeiItem", "消費税(&Z)");
+    add(editMenu, "UserItem", "自社情報(&J)", {}, true);
+    add(editMenu, "RateItem", "作業工賃単価(&R)", {}, true);
+    add(editMenu, "ZeiItem", "消費税(&Z)", {}, true);
     QMenu* profit = editMenu->addMenu(q("利益計算設定(&C)"));
     add(profit, "NotCalcItem", "利益除外名称");
     add(editMenu, "DigitLengthItem", "印刷等桁数設定(&S)");
@@ -674,13 +699,20 @@ QWidget* TRequestDataForm::buildInspectionPanel() {
         expenseLayout_->addWidget(row);
         return row;
     };
+    const auto fee = [this](const char* field) {
+        ui::DBEdit* e = edit(field);
+        connect(e, &ui::DBEdit::exited, this, &TRequestDataForm::inspectionStep);
+        return e;
+    };
     for (const char* f : {"自賠責", "重量税", "印紙代"})
-        line(title(q(f), 80), edit(f));
+        line(title(q(f), 80), fee(f));
     expenseTitle_ = title(q("諸費用"), 80);
-    line(expenseTitle_, edit("諸費用"));
+    line(expenseTitle_, fee("諸費用"));
     // the expense amount boxes and free rows go here (setUpExpenseRows)
     line(title(q("合   計"), 80), edit("車検合計", true));
-    line(title(q("お預り"), 80), edit("お預り"));
+    ui::DBEdit* deposit = edit("お預り");
+    connect(deposit, &ui::DBEdit::exited, this, [this] { calculate(statement::DepositStep); });
+    line(title(q("お預り"), 80), deposit);
     expenseLayout_->addStretch(1);
     scroll->setWidget(inspectionPanel_);
     scroll->setMinimumWidth(180);
@@ -753,6 +785,11 @@ QWidget* TRequestDataForm::buildItemArea() {
         row.partsAmount = box(SlotField::PartsAmount, "DBEditB", 90, true);
         row.hours = box(SlotField::Hours, "DBEditJ", 60, false);
         row.labourAmount = box(SlotField::LabourAmount, "DBEditG", 90, true);
+        // Leaving a box recomputes what depends on it, for the slot the row shows now.
+        connect(row.quantity, &ui::DBEdit::exited, this, [this, r] { PartCalc(slotOfRow(r)); });
+        connect(row.unitPrice, &ui::DBEdit::exited, this, [this, r] { PartCalc(slotOfRow(r)); });
+        connect(row.hours, &ui::DBEdit::exited, this, [this, r] { DataCalc(slotOfRow(r)); });
+        connect(row.name, &ui::DBComboBox::exited, this, [this, r] { ServiceCheck(slotOfRow(r)); });
         int c = 0;
         for (QWidget* w :
              std::initializer_list<QWidget*>{row.number, row.name, row.quantity, row.unitPrice,
@@ -789,7 +826,12 @@ QWidget* TRequestDataForm::buildTotalsRow() {
     int c = 0;
     for (size_t i = 0; i < std::size(parts); ++i) {
         g->addWidget(parts[i].first, 0, c);
-        g->addWidget(edit(parts[i].second, std::string(parts[i].second) != "調整額"), 1, c);
+        const bool adjustment = std::string(parts[i].second) == "調整額";
+        ui::DBEdit* box = edit(parts[i].second, !adjustment);
+        if (adjustment)
+            connect(box, &ui::DBEdit::exited, this,
+                    [this] { calculate(statement::AdjustmentStep); });
+        g->addWidget(box, 1, c);
         ++c;
         if (i + 1 < std::size(parts)) {
             auto* op = new QLabel(i + 2 == std::size(parts) ? "=" : "+");
@@ -861,9 +903,14 @@ void TRequestDataForm::firstIdle() {
         c->refresh();
 
     inspectionLedgerPresent_ = settings::exists(dataDir_ / files::InspectionLedgerProgram);
-    const bool viewer = settings::exists(dataDir_ / files::ViewerProgram);
-    viewerAction_->setVisible(viewer);
-    viewerSeparator_->setVisible(viewer);
+    const bool viewerPresent = settings::exists(dataDir_ / files::ViewerProgram);
+    viewerAction_->setVisible(viewerPresent);
+    viewerSeparator_->setVisible(viewerPresent);
+    // A first start: nothing else marks it than the missing rate and company files.
+    if (!settings::exists(dataDir_ / files::Rate))
+        rateForm_->exec();
+    if (!settings::exists(dataDir_ / files::User))
+        userForm_->exec();
     // Tab 全て: the whole list, unless a filter entry narrows it.
     tabBar_->setCurrentIndex(0);
     selectAction_->setVisible(false);
@@ -1004,6 +1051,38 @@ void TRequestDataForm::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+}
+
+statement::LiveSettings TRequestDataForm::liveSettings() const {
+    return {rateForm_->rate(), zeiForm_->percent(), sjis::fromQString(taxNameLabel_->text()),
+            expenseSlotCount_};
+}
+
+int TRequestDataForm::slotOfRow(int row) const {
+    return statement::slotOfRow(row, false);
+}
+
+void TRequestDataForm::PartCalc(int n) {
+    ui::guarded([&] { statement::PartCalc(*list_, n, liveSettings()); });
+}
+
+void TRequestDataForm::DataCalc(int n) {
+    ui::guarded([&] { statement::DataCalc(*list_, n, liveSettings()); });
+}
+
+void TRequestDataForm::ServiceCheck(int n) {
+    const statement::DiscountCaptions captions{sjis::fromQString(serviceLabel_->text()),
+                                               sjis::fromQString(spServiceLabel_->text())};
+    ui::guarded(
+        [&] { statement::ServiceCheck(*list_, n, liveSettings(), captions, *discountDialogs_); });
+}
+
+void TRequestDataForm::inspectionStep() {
+    ui::guarded([&] { statement::InspectionStep(*list_, liveSettings()); });
+}
+
+void TRequestDataForm::calculate(void (*step)(store::Table&)) {
+    ui::guarded([&] { step(*list_); });
 }
 
 QString TRequestDataForm::serviceCaption() const {

@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "common/ui/DataControls.h"
 #include "common/ui/DataLink.h"
+#include "statement/Calculation.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -33,6 +34,14 @@ class StatementListModel;
 }
 
 namespace torvane {
+
+class DiscountDialogsUi;
+class TRateSetForm;
+class TRestorePos;
+class TServDlg;
+class TSpServDlg;
+class TUserSetForm;
+class TZeiSetForm;
 
 class TRequestDataForm : public QMainWindow {
     Q_OBJECT
@@ -67,6 +76,20 @@ public:
     RequestSettings currentSettings() const;
 
     QAction* action(const QString& objectName) const;
+
+    // ---- the settings in force and the calculation
+    statement::LiveSettings liveSettings() const;
+    // The slot a row (1..20) of the item area shows now.
+    int slotOfRow(int row) const;
+    void PartCalc(int n);
+    void DataCalc(int n);
+    void ServiceCheck(int n);
+
+    TRateSetForm* rateForm() const { return rateForm_; }
+    TUserSetForm* userForm() const { return userForm_; }
+    TZeiSetForm* zeiForm() const { return zeiForm_; }
+    TServDlg* servDlg() const { return servDlg_; }
+    TSpServDlg* spServDlg() const { return spServDlg_; }
     QString countText() const;
     QString hint() const;
     int expenseAmountBoxCount() const;
@@ -124,6 +147,8 @@ private:
     void showAbout();
     void showHelp();
     void writeRequestIni();
+    void inspectionStep();
+    void calculate(void (*step)(store::Table&));
     std::optional<SettingsLines> readSettings(const char* file) const;
 
     std::filesystem::path dataDir_;
@@ -192,6 +217,14 @@ private:
     ui::DBCheckBox* inspectionCheck_ = nullptr;
     std::array<ItemRow, 20> rows_{};
     std::vector<ui::DBComboBox*> freeExpenseNames_;
+
+    TRateSetForm* rateForm_ = nullptr;
+    TUserSetForm* userForm_ = nullptr;
+    TZeiSetForm* zeiForm_ = nullptr;
+    TServDlg* servDlg_ = nullptr;
+    TSpServDlg* spServDlg_ = nullptr;
+    std::unique_ptr<DiscountDialogsUi> discountDialogs_;
+    TRestorePos* restorePos_ = nullptr;
 
     QTimer firstIdleTimer_;
     QTimer passwordTimer_;

@@ -35,6 +35,27 @@ std::optional<double> parseDecimal(std::string_view text) {
     return std::strtod(copy.c_str(), nullptr);
 }
 
+std::optional<int32_t> parseWhole(std::string_view text) {
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative)
+        i = 1;
+    if (i == text.size())
+        return std::nullopt;
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
 int32_t yen(double value) {
     if (std::isnan(value))
         return 0;

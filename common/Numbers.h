@@ -9,6 +9,10 @@
 
 namespace torvane::numbers {
 
+// A whole number as the settings files and number boxes hold it: an optional "-" and
+// digits, nothing else, within the 32-bit range. Anything else is no whole number.
+std::optional<int32_t> parseWhole(std::string_view text);
+
 // A decimal number as typed or stored: optional sign, digits, optional point and
 // fraction ("12", "-0.5", ".5", "3."), blanks around it allowed. Empty (or blank) text is
 // 0. Anything else is no number.

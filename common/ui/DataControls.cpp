@@ -3,6 +3,7 @@
 #include "common/Sjis.h"
 #include "store/StoreError.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -26,6 +27,11 @@ QString fieldText(DataLink& link, int index) {
 }
 
 } // namespace
+
+bool isLeaving(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
+}
 
 void setErrorSink(std::function<void(const std::string&)> s) {
     sink() = std::move(s);
@@ -57,7 +63,8 @@ DBEdit::DBEdit(DataLink& link, std::string field, QWidget* parent)
     , index_(indexOf(link, field_)) {
     connect(&link_, &DataLink::recordChanged, this, &DBEdit::refresh);
     connect(&link_, &DataLink::fieldChanged, this, [this](int f) {
-        if (f == index_ && !pendingInvalid_)
+        // What the user is typing stays as typed ("1." stays, not "1").
+        if (f == index_ && !pendingInvalid_ && !writing_)
             refresh();
     });
     connect(this, &QLineEdit::textEdited, this, &DBEdit::userEdited);
@@ -89,31 +96,49 @@ void DBEdit::userEdited(const QString& text) {
             link_.table().setText(field_, bytes);
             return;
         }
+        // The value before this visit to the box: a refused text brings it back.
+        if (!original_)
+            original_ = link_.table().value(index_);
         // A number box may hold half-typed text ("-", "1."); it is checked on leaving.
+        writing_ = true;
         try {
             link_.table().setText(field_, bytes);
             pendingInvalid_ = false;
         } catch (const store::StoreError&) {
             pendingInvalid_ = true;
         }
+        writing_ = false;
     });
 }
 
 bool DBEdit::commitPending() {
     if (!pendingInvalid_)
         return true;
-    const sjis::Bytes bytes = sjis::fromQString(text());
-    const bool ok = guarded([&] { link_.table().setText(field_, bytes); });
     pendingInvalid_ = false;
-    if (!ok)
-        refresh(); // the stored value stays; the box shows it again
-    return ok;
+    const sjis::Bytes bytes = sjis::fromQString(text());
+    if (guarded([&] { link_.table().setText(field_, bytes); }))
+        return true;
+    // Refused: the field keeps the value it had before the box was entered.
+    if (original_ && link_.table().editing())
+        guarded([&] { link_.table().setValue(index_, *original_); });
+    original_.reset();
+    refresh();
+    return false;
+}
+
+void DBEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    original_.reset();
 }
 
 void DBEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    // Another window coming to the front, or a menu opening, is no leaving of the box.
+    if (!isLeaving(event))
+        return;
     if (commitPending())
         emit exited();
+    original_.reset();
 }
 
 void DBEdit::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -175,7 +200,8 @@ void DBComboBox::write(const QString& text) {
 
 void DBComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
-    emit exited();
+    if (isLeaving(event))
+        emit exited();
 }
 
 // ---- DBCheckBox

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace torvane::ui {
@@ -25,6 +26,10 @@ void reportError(const std::string& message);
 // Runs an action on the table and reports a StoreError instead of letting it escape
 // into Qt's event loop; false when it failed or was aborted.
 bool guarded(const std::function<void()>& action);
+
+// Whether focus leaves a box for good: not when another window comes to the front or a
+// popup (a drop-down list, a context menu) opens.
+bool isLeaving(const QFocusEvent* event);
 
 class DBEdit : public QLineEdit {
     Q_OBJECT
@@ -43,6 +48,7 @@ signals:
     void clicked();
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -55,6 +61,8 @@ private:
     std::string field_;
     int index_ = -1;
     bool pendingInvalid_ = false;
+    bool writing_ = false;
+    std::optional<store::Value> original_;
 };
 
 class DBComboBox : public QComboBox {

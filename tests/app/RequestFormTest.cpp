@@ -5,8 +5,7 @@
 #include "common/ui/DataControls.h"
 #include "store/Database.h"
 
-#include "ScriptedPrompts.h"
-#include "TempDir.h"
+#include "FormFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,79 +21,20 @@
 
 using namespace torvane;
 using Answer = Prompts::Answer;
+using namespace test;
 
 namespace {
-
 QString q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
-
-std::string slurp(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void put(const std::filesystem::path& p, const std::string& s) {
-    std::ofstream(p, std::ios::binary) << s;
-}
-
-// Types text into a box as the input method does: a committed string.
-void commit(QWidget* box, const QString& text) {
-    box->setFocus();
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(box, &event);
-}
-
-// A main window over a data directory, shown and past its first idle moment.
-struct Fixture {
-    TempDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<store::Database> db;
-    std::unique_ptr<TRequestDataForm> form;
-
-    void start() {
-        db = store::Database::open(dir / files::Database);
-        form = std::make_unique<TRequestDataForm>(dir.path(), *db, prompts);
-        form->show();
-        // A window may close itself on its first idle moment (a wrong password).
-        if (!QTest::qWaitForWindowExposed(form.get())) {
-            QVERIFY(!form->isVisible());
-            return;
-        }
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()) || !form->isVisible());
-        QTest::qWait(20);
-    }
-
-    template <class T> T* box(const char* name) const {
-        return form->findChild<T*>(QString::fromUtf8(name));
-    }
-    ui::DBEdit* edit(const char* field) const { return box<ui::DBEdit>(field); }
-    void trigger(const char* action) const { form->action(action)->trigger(); }
-    std::string text(const char* field) const {
-        return *sjis::toUtf8(form->statements().text(field));
-    }
-
-    // Adds statements straight through the table (oldest first).
-    void addStatements(std::initializer_list<std::pair<const char*, int>> rows) {
-        store::Table t(*db, "Request");
-        int key = 20200101;
-        for (const auto& [name, billed] : rows) {
-            t.append();
-            t.setText("氏名", sjis::lit(name));
-            t.setInteger("項番", key++);
-            t.setInteger("請求額", billed);
-            t.post();
-        }
-    }
-};
-
 } // namespace
 
 class RequestFormTest : public QObject {
     Q_OBJECT
+    TempDir settingsStore;
+
 private slots:
+    void initTestCase() { isolateSettingsStore(settingsStore); }
     void startsInAnEmptyDirectory();
     void everyMenuEntryIsThere();
     void insertTypePostAndBrowse();
@@ -114,7 +54,15 @@ private slots:
 
 void RequestFormTest::startsInAnEmptyDirectory() {
     Fixture f;
-    f.start();
+    // The first start asks for the labour rate, then for the company's details.
+    ModalAnswerer cancel([](QDialog* d) { d->reject(); });
+    f.start(true);
+    QTest::qWait(50);
+    QCOMPARE(cancel.seen, (QStringList{"RateSetForm", "UserSetForm"}));
+    QVERIFY(!std::filesystem::exists(f.dir / files::Rate));
+    QVERIFY(!std::filesystem::exists(f.dir / files::User));
+    QCOMPARE(f.form->liveSettings().labourRate, 0);
+    QCOMPARE(f.form->liveSettings().taxPercent, 5);
     QCOMPARE(f.form->windowTitle(), q("Torvane For Win32"));
     QCOMPARE(f.form->statements().recordCount(), 0);
     QVERIFY(!f.form->statements().editing()); // nothing appended
@@ -151,9 +99,9 @@ void RequestFormTest::everyMenuEntryIsThere() {
         {"ReceptionItem", "受付番号", {}, true},
         {"CheckInDateItem", "入庫日", {}, true},
         {"CheckMileageItem", "走行距離", {}, true},
-        {"UserItem", "自社情報(&J)", {}, false},
-        {"RateItem", "作業工賃単価(&R)", {}, false},
-        {"ZeiItem", "消費税(&Z)", {}, false},
+        {"UserItem", "自社情報(&J)", {}, true},
+        {"RateItem", "作業工賃単価(&R)", {}, true},
+        {"ZeiItem", "消費税(&Z)", {}, true},
         {"Settle1", "月末", {}, true},
         {"Settle2", "　５日", {}, true},
         {"Settle6", "２５日", {}, true},

@@ -54,3 +54,24 @@ TEST(Numbers, FormatWritesPlainDecimalWithFifteenDigits) {
         EXPECT_EQ(numbers::format(c.value), c.text) << c.value;
     EXPECT_EQ(numbers::round15(333 * 1.1), 366.3);
 }
+
+TEST(Numbers, WholeNumbersOfSettingsAndSpinBoxes) {
+    struct Case {
+        const char* text;
+        std::optional<int32_t> value;
+    } cases[] = {{"7000", 7000},
+                 {"-500", -500},
+                 {"0", 0},
+                 {"", std::nullopt},
+                 {"-", std::nullopt},
+                 {"abc", std::nullopt},
+                 {"12abc", std::nullopt},
+                 {" 5", std::nullopt},
+                 {"1.5", std::nullopt},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", INT32_MIN},
+                 {"2147483648", std::nullopt},
+                 {"99999999999999999999", std::nullopt}};
+    for (const auto& c : cases)
+        EXPECT_EQ(numbers::parseWhole(c.text), c.value) << c.text;
+}

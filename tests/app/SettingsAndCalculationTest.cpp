@@ -1,0 +1,200 @@
+// The settings in force (labour rate, tax, company lines) and what leaving a box computes.
+
+#include "settings/RateSForm.h"
+#include "settings/UserSForm.h"
+#include "statement/ServiceDlg.h"
+
+#include "FormFixture.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace torvane;
+using namespace test;
+
+namespace {
+
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Types into a box and leaves it for the next one, as a user does with Tab.
+void typeAndLeave(QWidget* box, const QString& text, QWidget* next) {
+    box->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->selectAll();
+    QTest::keyClicks(box, text);
+    next->setFocus();
+}
+
+} // namespace
+
+class SettingsAndCalculationTest : public QObject {
+    Q_OBJECT
+    TempDir settingsStore;
+
+private slots:
+    void initTestCase() { isolateSettingsStore(settingsStore); }
+    void settingsFilesAreReadOnceAndWrittenOnOk();
+    void cancelKeepsAnEditedValueForTheRun();
+    void companyLinesFillAndWriteSeven();
+    void leavingBoxesComputesTheStatement();
+    void quantityBoxRefusesTextThatIsNoNumber();
+    void discountLineAsksAndWrites();
+    void specialDiscountAsksForAPercentage();
+};
+
+void SettingsAndCalculationTest::settingsFilesAreReadOnceAndWrittenOnOk() {
+    struct Case {
+        const char* rateFile;
+        int rate;
+    } cases[] = {{"7500\r\n", 7500}, {"-500\r\n", -500}, {"abc\r\n", 0}, {"12x\r\n", 0}, {"", 0}};
+    for (const auto& c : cases) {
+        Fixture f;
+        put(f.dir / files::Rate, c.rateFile);
+        f.start();
+        QCOMPARE(f.form->liveSettings().labourRate, c.rate);
+        QCOMPARE(f.form->liveSettings().taxPercent, 5); // Zei.INI absent
+    }
+    Fixture f;
+    put(f.dir / files::Zei, "8\r\n");
+    f.start();
+    QCOMPARE(f.form->liveSettings().taxPercent, 8);
+    // Text that is no whole number reads, and is written, as 0.
+    ModalAnswerer ok([](QDialog* d) {
+        auto* spin = d->findChild<ui::IntSpinEdit*>("SpinEdit1");
+        spin->setText("abc");
+        QTest::mouseClick(d->findChild<QWidget*>("OKButton"), Qt::LeftButton);
+    });
+    f.trigger("RateItem");
+    QCOMPARE(slurp(f.dir / files::Rate), std::string("0\r\n"));
+    QCOMPARE(f.form->liveSettings().labourRate, 0);
+    f.trigger("ZeiItem");
+    QCOMPARE(slurp(f.dir / files::Zei), std::string("0\r\n"));
+}
+
+void SettingsAndCalculationTest::cancelKeepsAnEditedValueForTheRun() {
+    Fixture f;
+    f.start();
+    // The rate's arrows step by 500 yen.
+    ModalAnswerer stepAndCancel([](QDialog* d) {
+        auto* spin = d->findChild<ui::IntSpinEdit*>("SpinEdit1");
+        spin->stepBy(2);
+        QTest::mouseClick(d->findChild<QWidget*>("CancelButton"), Qt::LeftButton);
+    });
+    f.trigger("RateItem");
+    QApplication::setActiveWindow(f.form.get());
+    QCOMPARE(f.form->liveSettings().labourRate, 8000);
+    QCOMPARE(slurp(f.dir / files::Rate), std::string("7000\r\n"));
+    // The new rate is the one in force for the statements of this run.
+    f.trigger("NavInsert");
+    typeAndLeave(f.box<QLineEdit>("DBEditJ1"), "1", f.edit("氏名"));
+    QCOMPARE(f.yen("作業工賃1"), 8000);
+}
+
+void SettingsAndCalculationTest::companyLinesFillAndWriteSeven() {
+    Fixture f;
+    put(f.dir / files::User, sjis::lit("東京都大田区\r\n大森自動車\r\n(有)大森自動車\r\n"));
+    f.start();
+    QCOMPARE(f.form->userForm()->line(2), sjis::lit("大森自動車"));
+    QCOMPARE(f.form->userForm()->line(4), std::string());
+    ModalAnswerer ok([](QDialog* d) {
+        d->findChild<QLineEdit*>("Edit4")->setText("03-1111-2222");
+        QTest::mouseClick(d->findChild<QWidget*>("OKButton"), Qt::LeftButton);
+    });
+    f.trigger("UserItem");
+    QCOMPARE(
+        slurp(f.dir / files::User),
+        sjis::lit("東京都大田区\r\n大森自動車\r\n(有)大森自動車\r\n03-1111-2222\r\n\r\n\r\n\r\n"));
+}
+
+void SettingsAndCalculationTest::leavingBoxesComputesTheStatement() {
+    Fixture f;
+    f.start();
+    f.trigger("NavInsert");
+    auto* name = f.edit("氏名");
+    typeAndLeave(f.box<QLineEdit>("DBEditJ1"), "1.5", name);
+    QCOMPARE(f.text("作業工賃1"), std::string("10500"));
+    typeAndLeave(f.box<QLineEdit>("DBEditT2"), "333", name);
+    typeAndLeave(f.box<QLineEdit>("DBEditN2"), "1.5", name);
+    QCOMPARE(f.text("部品代2"), std::string("499.5"));
+    QCOMPARE(f.yen("部品代合計"), 500);
+    QCOMPARE(f.yen("作業工賃合計"), 10500);
+    QCOMPARE(f.yen("消費税"), 550);
+    QCOMPARE(f.yen("請求額"), 11550);
+    QCOMPARE(f.box<QLineEdit>("請求額")->text(), QString("11550"));
+    typeAndLeave(f.edit("調整額"), "-50", name);
+    QCOMPARE(f.yen("請求額"), 11500);
+    // The inspection boxes carry the fees into the adjustment.
+    typeAndLeave(f.edit("自賠責"), "20000", name);
+    typeAndLeave(f.edit("お預り"), "5000", name);
+    QCOMPARE(f.yen("車検合計"), 20000);
+    QCOMPARE(f.yen("調整額"), 15000);
+    QCOMPARE(f.yen("請求額"), 10500 + 500 + 550 + 15000);
+}
+
+void SettingsAndCalculationTest::quantityBoxRefusesTextThatIsNoNumber() {
+    Fixture f;
+    f.start();
+    f.trigger("NavInsert");
+    auto* quantity = f.box<QLineEdit>("DBEditN1");
+    typeAndLeave(quantity, "2", f.edit("氏名"));
+    typeAndLeave(quantity, "3abc", f.edit("氏名"));
+    QCOMPARE(f.prompts.errors.size(), size_t(1));
+    QVERIFY(f.prompts.errors[0].find("3abc") != std::string::npos);
+    // The value of before the visit stays, not the "3" typed on the way.
+    QCOMPARE(f.text("数量1"), std::string("2"));
+    QCOMPARE(quantity->text(), QString("2"));
+}
+
+void SettingsAndCalculationTest::discountLineAsksAndWrites() {
+    Fixture f;
+    put(f.dir / files::Zei, "5\r\n");
+    f.start();
+    f.trigger("NavInsert");
+    auto* name = f.edit("氏名");
+    // 請求額 123456: labour 100000 (rate 7000 × hours), parts 17577.
+    put(f.dir / "unused", "");
+    f.form->statements().setNumber("作業工賃1", 100000);
+    f.form->statements().setNumber("部品代1", 17577);
+    f.form->DataCalc(0);
+    f.form->PartCalc(0);
+    QCOMPARE(f.yen("請求額"), 123456);
+    QStringList shown;
+    ModalAnswerer choose([&](QDialog* d) {
+        for (int i = 1; i <= 4; ++i)
+            shown << d->findChild<QRadioButton*>(QString("Choice%1").arg(i))->text();
+        d->findChild<QRadioButton*>("Choice3")->click();
+    });
+    commit(f.box<QComboBox>("DBLookupComboBox2"), q("値引き"));
+    name->setFocus();
+    QCOMPARE(shown, (QStringList{q("6円"), q("56円"), q("456円"), q("3456円")}));
+    QCOMPARE(f.yen("作業工賃2"), -434);
+    QCOMPARE(f.yen("請求額"), 123000);
+    // Leaving the name box again leaves the written discount alone.
+    f.box<QComboBox>("DBLookupComboBox2")->setFocus();
+    name->setFocus();
+    QCOMPARE(choose.seen.size(), 1);
+}
+
+void SettingsAndCalculationTest::specialDiscountAsksForAPercentage() {
+    Fixture f;
+    f.start();
+    f.trigger("NavInsert");
+    auto* name = f.edit("氏名");
+    f.form->statements().setNumber("作業工賃1", 35000);
+    f.form->DataCalc(0);
+    ModalAnswerer tenPercent([](QDialog* d) {
+        d->findChild<QSpinBox*>("PercentEdit")->setValue(10);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    commit(f.box<QComboBox>("DBLookupComboBox2"), q("特別値引き"));
+    name->setFocus();
+    QCOMPARE(tenPercent.seen, QStringList{"SpServDlg"});
+    QCOMPARE(f.yen("作業工賃2"), -3500);
+    QCOMPARE(f.yen("作業工賃合計"), 31500);
+}
+
+QTEST_MAIN(SettingsAndCalculationTest)
+#include "SettingsAndCalculationTest.moc"
