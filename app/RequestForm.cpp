@@ -6,10 +6,14 @@
 #include "app/VersionDlg.h"
 #include "common/FileError.h"
 #include "common/Sjis.h"
+#include "input/DateSetDlg.h"
+#include "input/Kana.h"
+#include "input/YomiEd32.h"
 #include "listing/StatementListModel.h"
 #include "settings/RateSForm.h"
 #include "settings/UserSForm.h"
 #include "statement/Calculation.h"
+#include "statement/DateFields.h"
 #include "statement/Discounts.h"
 #include "statement/ServiceDlg.h"
 #include "statement/StatementList.h"
@@ -154,6 +158,7 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     rateForm_ = new TRateSetForm(dataDir_, prompts_, this);
     userForm_ = new TUserSetForm(dataDir_, prompts_, this);
     zeiForm_ = new TZeiSetForm(dataDir_, prompts_, this);
+    dateDlg_ = new TDateSDlg(this);
     spServDlg_ = new TSpServDlg(this);
     servDlg_ = new TServDlg(this);
     discountDialogs_ = std::make_unique<DiscountDialogsUi>(*servDlg_, *spServDlg_, prompts_);
@@ -548,9 +553,7 @@ QWidget* TRequestDataForm::buildEditorPage() {
     dates->setSpacing(2);
     for (const char* f : {"入庫日", "出庫日", "作成日"}) {
         dates->addWidget(title(q(f), 60));
-        ui::DBEdit* e = edit(f);
-        connect(e, &ui::DBEdit::clicked, this, [this] { setHint(q(DateHint)); });
-        dates->addWidget(e);
+        dates->addWidget(dateBox(f));
     }
     topLayout->addLayout(dates);
 
@@ -590,6 +593,51 @@ QWidget* TRequestDataForm::buildEditorPage() {
     return page;
 }
 
+ui::DBEdit* TRequestDataForm::dateBox(const char* field) {
+    ui::DBEdit* e = edit(field);
+    connect(e, &ui::DBEdit::clicked, this, [this] { setHint(q(DateHint)); });
+    connect(e, &ui::DBEdit::doubleClicked, this, [this, e] { pickDate(e); });
+    if (std::string(field) == "車検期限")
+        connect(e, &ui::DBEdit::exited, this, [this] {
+            ui::guarded([&] {
+                if (auto message = statement::fillCheckDate(*list_, era::today()))
+                    prompts_.error(*message);
+            });
+        });
+    if (std::string(field) == "作成日")
+        connect(e, &ui::DBEdit::exited, this, [this] {
+            ui::guarded([&] {
+                statement::writeReceptionNumbers(*list_, settings_.receptionSerial,
+                                                 commentIsReception_, era::today());
+            });
+        });
+    return e;
+}
+
+void TRequestDataForm::pickDate(ui::DBEdit* box) {
+    const sjis::Bytes picked = dateDlg_->pick(era::CharToDate(list_->text(box->fieldName())));
+    if (picked.empty())
+        return;
+    ui::guarded([&] {
+        if (!list_->editing())
+            list_->edit();
+        list_->setText(box->fieldName(), era::changeChar(picked));
+    });
+}
+
+void TRequestDataForm::YomiDBMemo1YomiOut(QObject*, sjis::Bytes& reading) {
+    reading = input::KanaToHiragana(reading);
+    if (reading.empty())
+        return;
+    const auto* furigana = findChild<ui::DBEdit*>("ふりがな");
+    const sjis::Bytes shown = sjis::fromQString(furigana->text());
+    ui::guarded([&] {
+        if (!list_->editing())
+            list_->edit();
+        list_->setText("ふりがな", shown + reading);
+    });
+}
+
 QWidget* TRequestDataForm::buildCustomerPanel() {
     customerPanel_ = new QFrame;
     customerPanel_->setObjectName("CustomerPanel");
@@ -611,7 +659,16 @@ QWidget* TRequestDataForm::buildCustomerPanel() {
     g->addWidget(ledgerBox("初度登録"), r, 5);
     ++r;
     g->addWidget(title(q("氏　　　名"), 70), r, 0);
-    g->addWidget(ledgerBox("氏名"), r, 1, 1, 3);
+    // The name box keeps the reading of what is typed and adds it to ふりがな.
+    auto* name = new TYomiDBMemo(*link_, "氏名");
+    name->setObjectName("氏名");
+    name->setFixedHeight(BoxHeight);
+    name->VKkana = false;
+    name->OnYomiOut = [this](QObject* sender, sjis::Bytes& reading) {
+        YomiDBMemo1YomiOut(sender, reading);
+    };
+    connect(name, &ui::DBEdit::clicked, this, [this] { setHint(q(LedgerHint)); });
+    g->addWidget(name, r, 1, 1, 3);
     g->addWidget(title(q("型　式"), 90), r, 4);
     g->addWidget(edit("型式"), r, 5);
     ++r;
@@ -664,9 +721,9 @@ QWidget* TRequestDataForm::buildCustomerPanel() {
     const char* const optionalCaptions[] = {"受　付　番　号", "車検期限", "点検日"};
     for (int i = 0; i < 3; ++i) {
         opt->addWidget(title(q(optionalCaptions[i]), 90));
-        ui::DBEdit* e = edit(optional[i]);
-        connect(e, &ui::DBEdit::clicked, this,
-                [this, i] { setHint(q(i == 0 ? LedgerHint : DateHint)); });
+        ui::DBEdit* e = i == 0 ? edit(optional[i]) : dateBox(optional[i]);
+        if (i == 0)
+            connect(e, &ui::DBEdit::clicked, this, [this] { setHint(q(LedgerHint)); });
         optionalBoxes_[static_cast<size_t>(i)] = e;
         opt->addWidget(e);
     }

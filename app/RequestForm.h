@@ -36,6 +36,7 @@ class StatementListModel;
 namespace torvane {
 
 class DiscountDialogsUi;
+class TDateSDlg;
 class TRateSetForm;
 class TRestorePos;
 class TServDlg;
@@ -89,6 +90,9 @@ public:
     TUserSetForm* userForm() const { return userForm_; }
     TZeiSetForm* zeiForm() const { return zeiForm_; }
     TServDlg* servDlg() const { return servDlg_; }
+    TDateSDlg* dateDlg() const { return dateDlg_; }
+    // The name box's reading handler: the reading in hiragana goes after ふりがな.
+    void YomiDBMemo1YomiOut(QObject* sender, sjis::Bytes& reading);
     TSpServDlg* spServDlg() const { return spServDlg_; }
     QString countText() const;
     QString hint() const;
@@ -132,6 +136,8 @@ private:
     QWidget* buildListPage();
     ui::DBEdit* edit(const char* field, bool readOnly = false);
     ui::DBComboBox* combo(const char* field);
+    ui::DBEdit* dateBox(const char* field);
+    void pickDate(ui::DBEdit* box);
     QLabel* title(const QString& caption, int width = 0);
 
     // running
@@ -222,6 +228,7 @@ private:
     TUserSetForm* userForm_ = nullptr;
     TZeiSetForm* zeiForm_ = nullptr;
     TServDlg* servDlg_ = nullptr;
+    TDateSDlg* dateDlg_ = nullptr;
     TSpServDlg* spServDlg_ = nullptr;
     std::unique_ptr<DiscountDialogsUi> discountDialogs_;
     TRestorePos* restorePos_ = nullptr;

@@ -37,6 +37,7 @@ public:
     DBEdit(DataLink& link, std::string field, QWidget* parent = nullptr);
 
     const std::string& fieldName() const { return field_; }
+    DataLink& link() const { return link_; }
     // Binds the box to another field (row paging).
     void setFieldName(std::string field);
     void refresh();
