@@ -14,7 +14,9 @@
 #include "settings/UserSForm.h"
 #include "statement/Calculation.h"
 #include "statement/DateFields.h"
+#include "statement/DiFormDlg.h"
 #include "statement/Discounts.h"
+#include "statement/LineEdit.h"
 #include "statement/ServiceDlg.h"
 #include "statement/StatementList.h"
 #include "statement/StatementRecord.h"
@@ -159,6 +161,7 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     userForm_ = new TUserSetForm(dataDir_, prompts_, this);
     zeiForm_ = new TZeiSetForm(dataDir_, prompts_, this);
     dateDlg_ = new TDateSDlg(this);
+    dFormDlg_ = new TDFormDlg(this);
     spServDlg_ = new TSpServDlg(this);
     servDlg_ = new TServDlg(this);
     discountDialogs_ = std::make_unique<DiscountDialogsUi>(*servDlg_, *spServDlg_, prompts_);
@@ -847,6 +850,8 @@ QWidget* TRequestDataForm::buildItemArea() {
         connect(row.unitPrice, &ui::DBEdit::exited, this, [this, r] { PartCalc(slotOfRow(r)); });
         connect(row.hours, &ui::DBEdit::exited, this, [this, r] { DataCalc(slotOfRow(r)); });
         connect(row.name, &ui::DBComboBox::exited, this, [this, r] { ServiceCheck(slotOfRow(r)); });
+        connect(row.labourAmount, &ui::DBEdit::doubleClicked, this,
+                [this, r] { directLabourInput(r); });
         int c = 0;
         for (QWidget* w :
              std::initializer_list<QWidget*>{row.number, row.name, row.quantity, row.unitPrice,
@@ -1060,8 +1065,39 @@ bool TRequestDataForm::eventFilter(QObject* watched, QEvent* event) {
             focusNextChild();
             return true;
         }
+        // Ctrl+Insert and Ctrl+Delete in a name box insert and delete a line; Ctrl must be
+        // the only modifier, and the key goes no further.
+        if ((key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete) &&
+            key->modifiers() == Qt::ControlModifier) {
+            if (const int row = nameBoxRow(watched)) {
+                const int slot = slotOfRow(row);
+                const auto live = liveSettings();
+                ui::guarded([&] {
+                    if (key->key() == Qt::Key_Insert)
+                        statement::insertLine(*list_, slot, live);
+                    else
+                        statement::deleteLine(*list_, slot, live);
+                });
+                return true;
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+int TRequestDataForm::nameBoxRow(QObject* object) const {
+    for (int r = 1; r <= statement::RowCount; ++r) {
+        const ui::DBComboBox* name = rows_[static_cast<size_t>(r - 1)].name;
+        if (name && (object == name || object == name->lineEdit()))
+            return r;
+    }
+    return 0;
+}
+
+void TRequestDataForm::directLabourInput(int row) {
+    const sjis::Bytes typed = dFormDlg_->ask();
+    const int slot = slotOfRow(row);
+    ui::guarded([&] { statement::directLabour(*list_, slot, typed, liveSettings()); });
 }
 
 RequestSettings TRequestDataForm::currentSettings() const {

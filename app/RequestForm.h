@@ -37,6 +37,7 @@ namespace torvane {
 
 class DiscountDialogsUi;
 class TDateSDlg;
+class TDFormDlg;
 class TRateSetForm;
 class TRestorePos;
 class TServDlg;
@@ -138,6 +139,9 @@ private:
     ui::DBComboBox* combo(const char* field);
     ui::DBEdit* dateBox(const char* field);
     void pickDate(ui::DBEdit* box);
+    // The row (1..20) whose name box this is; 0 for any other object.
+    int nameBoxRow(QObject* object) const;
+    void directLabourInput(int row);
     QLabel* title(const QString& caption, int width = 0);
 
     // running
@@ -229,6 +233,7 @@ private:
     TZeiSetForm* zeiForm_ = nullptr;
     TServDlg* servDlg_ = nullptr;
     TDateSDlg* dateDlg_ = nullptr;
+    TDFormDlg* dFormDlg_ = nullptr;
     TSpServDlg* spServDlg_ = nullptr;
     std::unique_ptr<DiscountDialogsUi> discountDialogs_;
     TRestorePos* restorePos_ = nullptr;

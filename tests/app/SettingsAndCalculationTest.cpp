@@ -43,6 +43,8 @@ private slots:
     void quantityBoxRefusesTextThatIsNoNumber();
     void discountLineAsksAndWrites();
     void specialDiscountAsksForAPercentage();
+    void lineKeysInsertAndDeleteLines();
+    void labourAmountTypedDirectly();
 };
 
 void SettingsAndCalculationTest::settingsFilesAreReadOnceAndWrittenOnOk() {
@@ -194,6 +196,46 @@ void SettingsAndCalculationTest::specialDiscountAsksForAPercentage() {
     QCOMPARE(tenPercent.seen, QStringList{"SpServDlg"});
     QCOMPARE(f.yen("作業工賃2"), -3500);
     QCOMPARE(f.yen("作業工賃合計"), 31500);
+}
+
+void SettingsAndCalculationTest::lineKeysInsertAndDeleteLines() {
+    Fixture f;
+    f.start();
+    f.trigger("NavInsert");
+    for (int s = 1; s <= 5; ++s) {
+        f.form->statements().setText("作業内容" + std::to_string(s), std::to_string(s));
+        f.form->statements().setNumber("作業工賃" + std::to_string(s), 100 * s);
+    }
+    auto* row3 = f.box<QComboBox>("DBLookupComboBox3");
+    row3->setFocus();
+    QTest::keyClick(row3, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(f.text("作業内容3"), std::string("4"));
+    QCOMPARE(f.text("作業内容4"), std::string("5"));
+    QCOMPARE(f.text("作業内容5"), std::string());
+    QCOMPARE(f.yen("作業工賃合計"), 100 + 200 + 400 + 500);
+    QCOMPARE(row3->currentText(), QString("4"));
+    QTest::keyClick(row3, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(f.text("作業内容3"), std::string());
+    QCOMPARE(f.text("作業内容4"), std::string("4"));
+    // Another modifier with Ctrl: an ordinary key for the box.
+    QTest::keyClick(row3, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(f.text("作業内容4"), std::string("4"));
+}
+
+void SettingsAndCalculationTest::labourAmountTypedDirectly() {
+    Fixture f;
+    f.start();
+    f.trigger("NavInsert");
+    ModalAnswerer type5000([](QDialog* d) {
+        d->findChild<QLineEdit*>("AmountEdit")->setText("5000");
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    QTest::mouseDClick(f.box<QLineEdit>("DBEditG2"), Qt::LeftButton);
+    QTest::qWait(30);
+    QCOMPARE(type5000.seen, QStringList{"DFormDlg"});
+    QCOMPARE(f.yen("作業工賃2"), 5000);
+    QCOMPARE(f.yen("作業工賃合計"), 5000);
+    QCOMPARE(f.box<QLineEdit>("DBEditG2")->text(), QString("5000"));
 }
 
 QTEST_MAIN(SettingsAndCalculationTest)
