@@ -63,7 +63,8 @@ std::vector<TableDef> buildTables() {
     TableDef item{
         "ReqItem",
         {{"項目名", T::Text}, {"分類名", T::Text}, {"コード", T::Integer}, {"コメント1", T::Text}},
-        {{"", {}, false}},
+        // "回数": the most used first; items used equally often in the master's own order.
+        {{"", {}, false}, {"回数", {"引用回数"}, true, true}},
         {},
         {}};
     append(item.fields, numbered("時間", 1, VehicleClassCapacity, T::Number));

@@ -19,12 +19,13 @@ struct FieldDef {
     FieldType type;
 };
 
-// One named order of a table: the columns that sort it, each ascending or descending;
-// ID always comes last as the tie-breaker, in the direction of the first column.
+// One named order of a table: the columns that sort it, all ascending or all descending;
+// ID always comes last as the tie-breaker, in the same direction unless `idAscending`.
 struct OrderDef {
     std::string name; // empty for the primary order
     std::vector<std::string> columns;
     bool descending = false;
+    bool idAscending = false;
 };
 
 struct TableDef {

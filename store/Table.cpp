@@ -158,7 +158,8 @@ std::string Table::orderBy(bool reverse) const {
     std::string sql;
     for (const auto& c : o.columns)
         sql += Database::quote(c) + dir + ", ";
-    return sql + "\"ID\"" + dir;
+    const bool idDesc = o.idAscending ? reverse : desc;
+    return sql + "\"ID\"" + (idDesc ? " DESC" : "");
 }
 
 void Table::setIndexName(const std::string& index) {
@@ -401,8 +402,9 @@ bool Table::readAhead(int field, Value& out) const {
     // The next records of the list, this field of each, in one query.
     auto it = blockReaders_.find(field);
     if (it == blockReaders_.end()) {
-        std::string sql = "SELECT \"ID\", " + Database::quote(fields_[static_cast<size_t>(field)].name) +
-                          " FROM " + Database::quote(name_) + " WHERE \"ID\" IN (?";
+        std::string sql = "SELECT \"ID\", " +
+                          Database::quote(fields_[static_cast<size_t>(field)].name) + " FROM " +
+                          Database::quote(name_) + " WHERE \"ID\" IN (?";
         for (int i = 1; i < ReadAheadSize; ++i)
             sql += ",?";
         it = blockReaders_.emplace(field, db_.prepare(sql + ")")).first;
@@ -662,7 +664,7 @@ void Table::placeAfterPost(int64_t id) {
             if (cmp != 0)
                 return o.descending ? cmp > 0 : cmp < 0;
         }
-        return o.descending ? a.id > b.id : a.id < b.id;
+        return o.descending && !o.idAscending ? a.id > b.id : a.id < b.id;
     };
     const Row mine = keyOf(id);
     size_t lo = 0;

@@ -172,8 +172,8 @@ private:
     // Read-ahead for walks: when a field is read record after record, the next records'
     // values of it are read in one query. Dropped by any commit or reload.
     struct ReadAhead {
-        int first = -1;     // position of values[0]
-        int lastRead = -2;  // position of the last single read
+        int first = -1;    // position of values[0]
+        int lastRead = -2; // position of the last single read
         uint64_t changes = 0;
         uint64_t list = 0;
         std::vector<Value> values;
