@@ -40,6 +40,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStringListModel>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -88,6 +89,13 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     ui::setErrorSink([this](const std::string& message) { prompts_.error(message); });
 
     list_ = std::make_unique<store::Table>(db_, "Request");
+    // The item master: every save to it brings the name lists up to date.
+    master_ = std::make_unique<store::Table>(db_, "ReqItem");
+    master_->afterPost = [this](store::Table&) { scheduleItemListRebuild(); };
+    itemNames_ = new QStringListModel(this);
+    itemListTimer_.setSingleShot(true);
+    itemListTimer_.setInterval(1);
+    connect(&itemListTimer_, &QTimer::timeout, this, &TRequestDataForm::rebuildItemLists);
     link_ = new ui::DataLink(*list_, this);
 
     for (QLabel** label :
@@ -852,6 +860,10 @@ QWidget* TRequestDataForm::buildItemArea() {
         connect(row.name, &ui::DBComboBox::exited, this, [this, r] { ServiceCheck(slotOfRow(r)); });
         connect(row.labourAmount, &ui::DBEdit::doubleClicked, this,
                 [this, r] { directLabourInput(r); });
+        row.name->setModel(itemNames_);
+        row.name->setCompleter(nullptr); // no automatic completion of typed names
+        connect(row.name, &QComboBox::activated, this,
+                [this, r](int index) { ListSet(slotOfRow(r), index + 1); });
         int c = 0;
         for (QWidget* w :
              std::initializer_list<QWidget*>{row.number, row.name, row.quantity, row.unitPrice,
@@ -973,6 +985,7 @@ void TRequestDataForm::firstIdle() {
         rateForm_->exec();
     if (!settings::exists(dataDir_ / files::User))
         userForm_->exec();
+    rebuildItemLists();
     // Tab 全て: the whole list, unless a filter entry narrows it.
     tabBar_->setCurrentIndex(0);
     selectAction_->setVisible(false);
@@ -1083,6 +1096,37 @@ bool TRequestDataForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TRequestDataForm::scheduleItemListRebuild() {
+    if (!itemListRebuildSuppressed_)
+        itemListTimer_.start();
+}
+
+void TRequestDataForm::rebuildItemLists() {
+    itemListTimer_.stop();
+    ui::guarded([&] { itemList_ = statement::rebuildItemList(*master_); });
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(itemList_.names.size()));
+    for (const auto& n : itemList_.names)
+        names << sjis::toQString(n);
+    // One list behind all twenty drop-downs: the rows show the same names.
+    itemNames_->setStringList(names);
+    for (const ItemRow& row : rows_)
+        row.name->refresh();
+}
+
+std::vector<sjis::Bytes> TRequestDataForm::classNames() const {
+    std::vector<sjis::Bytes> out;
+    for (const QString& c : classGroup_->items())
+        out.push_back(sjis::fromQString(c));
+    return out;
+}
+
+void TRequestDataForm::ListSet(int n, std::optional<int> q) {
+    ui::guarded([&] {
+        statement::ListSet(*list_, *master_, n, q, itemList_, classNames(), liveSettings());
+    });
 }
 
 int TRequestDataForm::nameBoxRow(QObject* object) const {

@@ -8,6 +8,7 @@
 #include "common/ui/DataControls.h"
 #include "common/ui/DataLink.h"
 #include "statement/Calculation.h"
+#include "statement/NameEntry.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -24,6 +25,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QScrollArea;
+class QStringListModel;
 class QTabBar;
 class QTabWidget;
 class QTableView;
@@ -86,6 +88,17 @@ public:
     void PartCalc(int n);
     void DataCalc(int n);
     void ServiceCheck(int n);
+    // Applies an item of the master to slot n: the one at list position q of the name
+    // drop-downs, or (without q) the one the master is on.
+    void ListSet(int n, std::optional<int> q);
+
+    // The name lists follow every save to the item master (the length and expense tables'
+    // editors call this too), a moment later; the list editors suppress it while they work.
+    void scheduleItemListRebuild();
+    void rebuildItemLists();
+    void setItemListRebuildSuppressed(bool on) { itemListRebuildSuppressed_ = on; }
+    const statement::ItemList& itemList() const { return itemList_; }
+    store::Table& itemMaster() { return *master_; }
 
     TRateSetForm* rateForm() const { return rateForm_; }
     TUserSetForm* userForm() const { return userForm_; }
@@ -142,6 +155,7 @@ private:
     // The row (1..20) whose name box this is; 0 for any other object.
     int nameBoxRow(QObject* object) const;
     void directLabourInput(int row);
+    std::vector<sjis::Bytes> classNames() const;
     QLabel* title(const QString& caption, int width = 0);
 
     // running
@@ -165,6 +179,11 @@ private:
     store::Database& db_;
     Prompts& prompts_;
     std::unique_ptr<store::Table> list_;
+    std::unique_ptr<store::Table> master_;
+    statement::ItemList itemList_;
+    QStringListModel* itemNames_ = nullptr;
+    QTimer itemListTimer_;
+    bool itemListRebuildSuppressed_ = false;
     ui::DataLink* link_ = nullptr;
     listing::StatementListModel* model_ = nullptr;
 

@@ -3,6 +3,7 @@
 #include "settings/RateSForm.h"
 #include "settings/UserSForm.h"
 #include "statement/ServiceDlg.h"
+#include "store/Table.h"
 
 #include "FormFixture.h"
 
@@ -45,6 +46,7 @@ private slots:
     void specialDiscountAsksForAPercentage();
     void lineKeysInsertAndDeleteLines();
     void labourAmountTypedDirectly();
+    void pickingANameAppliesTheItem();
 };
 
 void SettingsAndCalculationTest::settingsFilesAreReadOnceAndWrittenOnOk() {
@@ -236,6 +238,49 @@ void SettingsAndCalculationTest::labourAmountTypedDirectly() {
     QCOMPARE(f.yen("作業工賃2"), 5000);
     QCOMPARE(f.yen("作業工賃合計"), 5000);
     QCOMPARE(f.box<QLineEdit>("DBEditG2")->text(), QString("5000"));
+}
+
+void SettingsAndCalculationTest::pickingANameAppliesTheItem() {
+    Fixture f;
+    f.db = store::Database::open(f.dir / files::Database);
+    {
+        store::Table master(*f.db, "ReqItem");
+        const struct {
+            const char* name;
+            int uses;
+            const char* hours;
+        } items[] = {{"オイル交換", 5, "0.5"}, {"点検", 9, "1"}, {"洗車", 0, "0.25"}};
+        for (const auto& i : items) {
+            master.append();
+            master.setText("項目名", sjis::lit(i.name));
+            master.setInteger("引用回数", i.uses);
+            master.setInteger("在庫数", 3);
+            master.setText("時間1", i.hours);
+            master.setText("時間2", i.hours);
+            master.post();
+        }
+    }
+    f.start();
+    auto* row1 = f.box<QComboBox>("DBLookupComboBox1");
+    auto* row20 = f.box<QComboBox>("DBLookupComboBox20");
+    QCOMPARE(row1->count(), 3);
+    QCOMPARE(row20->itemText(0), q("点検")); // most used first, in every row
+    QCOMPARE(row1->itemText(2), q("洗車"));
+    f.trigger("NavInsert");
+    row1->setCurrentIndex(2);
+    emit row1->activated(2);
+    QCOMPARE(f.text("作業内容1"), std::string("洗車"));
+    QCOMPARE(f.yen("作業工賃1"), 7000 / 4);
+    QCOMPARE(f.text("種別"), std::string("軽自動車"));
+    QCOMPARE(row1->currentText(), q("洗車"));
+    // The save to the master brings the lists up to date a moment later.
+    QTest::qWait(20);
+    QCOMPARE(row1->count(), 3);
+    QCOMPARE(row1->currentText(), q("洗車"));
+    store::Table master(*f.db, "ReqItem");
+    master.setRecNo(3);
+    QCOMPARE(master.integer("引用回数"), 1);
+    QCOMPARE(master.integer("在庫数"), 2);
 }
 
 QTEST_MAIN(SettingsAndCalculationTest)
