@@ -1,15 +1,24 @@
-// torvane-bench [--count N] [--runs R]: how fast the statement list is with N statements.
+// torvane-bench [--count N] [--runs R]: how fast the statement list is with N statements,
+// and the postal codes with Japan Post's national file.
 //
 // Makes a data directory of N sample statements in a temporary folder, then measures the
 // work a user waits for, R times each, and prints the median of each measurement on a
 // line of its own, "name: value unit", and nothing else on stdout. Progress and details
-// go to stderr.
+// go to stderr. The postal lines need ken_all.zip (TORVANE_POSTAL_ZIP), unpacked into the
+// temporary folder; without it they are left out.
 
+#include "common/Prompts.h"
 #include "common/Sjis.h"
+#include "input/PostDataForm.h"
+#include "input/PostalImport.h"
+#include "input/PostalScan.h"
 #include "statement/StatementList.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "tools/SampleData.h"
+
+#include <QApplication>
+#include <QSettings>
 
 #include <sys/resource.h>
 
@@ -167,6 +176,92 @@ void measureOnce(const std::filesystem::path& file, Figures& f, bool reportCount
                  *std::max_element(posts.begin(), posts.end()), f.read.back(), bytes);
 }
 
+// Prompts that nobody answers: the benchmark asks nothing.
+class SilentPrompts : public Prompts {
+public:
+    Answer askYesNoCancel(const std::string&) override { return Answer::Cancel; }
+    bool askYesNo(const std::string&) override { return false; }
+    void error(const std::string& text) override {
+        std::fprintf(stderr, "error: %s\n", text.c_str());
+    }
+    std::string askPassword(const std::string&, const std::string&) override { return {}; }
+};
+
+struct PostalFigures {
+    double scan = 0, wholeScan = 0, import = 0, dialog = 0;
+};
+
+// The postal codes over the national file: a scan for an address, the import into
+// PostData, and the window opening positioned at a code near the end of the table.
+bool measurePostal(const std::filesystem::path& dir, int runs, int argc, char** argv,
+                   PostalFigures& out) {
+    const std::filesystem::path zip = TORVANE_POSTAL_ZIP;
+    const std::string unzip =
+        "unzip -o -q '" + zip.string() + "' KEN_ALL.CSV -d '" + dir.string() + "' >&2";
+    const std::filesystem::path csv = dir / "KEN_ALL.CSV";
+    if (!std::filesystem::exists(zip) || std::system(unzip.c_str()) != 0 ||
+        !std::filesystem::exists(csv)) {
+        std::fprintf(stderr, "no national postal-code file at %s: postal lines left out\n",
+                     zip.c_str());
+        return false;
+    }
+
+    const sjis::Bytes address = sjis::lit("北海道札幌市中央区大通西１０丁目");
+    std::vector<double> scans;
+    sjis::Bytes code;
+    for (int k = 0; k < std::max(runs, 9); ++k) {
+        const auto start = Clock::now();
+        code = input::postalCodeOf(csv, address);
+        scans.push_back(msSince(start));
+    }
+    out.scan = median(scans);
+    // That scan stops after its city, the first of the file; a town of the last city
+    // reads the whole file.
+    std::vector<double> wholeScans;
+    sjis::Bytes last;
+    for (int k = 0; k < std::max(runs, 9); ++k) {
+        const auto start = Clock::now();
+        last = input::postalCodeOf(csv, sjis::lit("沖縄県八重山郡与那国町与那国"));
+        wholeScans.push_back(msSince(start));
+    }
+    out.wholeScan = median(wholeScans);
+    std::fprintf(stderr, "postal scan: %s; a town of the file's last city: %s\n", code.c_str(),
+                 last.c_str());
+
+    const std::filesystem::path postDir = dir / "postal";
+    std::filesystem::create_directories(postDir);
+    auto db = store::Database::open(postDir / "zedaviz.sqlite3");
+    std::vector<double> imports;
+    for (int k = 0; k < runs; ++k) {
+        const auto start = Clock::now();
+        const int rows = input::importPostData(*db, csv, {3, {7, 8, 9}});
+        imports.push_back(msSince(start));
+        if (k == 0)
+            std::fprintf(stderr, "postal import: %d rows\n", rows);
+    }
+    out.import = median(imports);
+
+    // The window wants an application; its position goes to the scratch folder.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(dir.string()));
+    SilentPrompts prompts;
+    std::vector<double> opens;
+    for (int k = 0; k < std::max(runs, 9); ++k) {
+        const auto start = Clock::now();
+        TPostForm form(postDir, *db, prompts);
+        form.goToCode("9071801");
+        opens.push_back(msSince(start));
+        if (k == 0)
+            std::fprintf(stderr, "postal dialog: row %d of %d\n", form.postData().recNo(),
+                         form.postData().recordCount());
+    }
+    out.dialog = median(opens);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -194,12 +289,20 @@ int main(int argc, char** argv) {
 
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
+        PostalFigures postal;
+        const bool postalMeasured = measurePostal(dir.path(), o.runs, argc, argv, postal);
         std::printf("open and first show: %.1f ms\n", median(f.open));
         std::printf("walk list 降順 reading 請求額: %.1f ms\n", median(f.walk));
         std::printf("filter 作成日 month: %.1f ms\n", median(f.filter));
         std::printf("post one edit: %.2f ms\n", median(f.post));
         std::printf("read all fields of one statement: %.3f ms\n", median(f.read));
         std::printf("peak memory: %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024);
+        if (postalMeasured) {
+            std::printf("postal scan 札幌市中央区大通西１０丁目: %.1f ms\n", postal.scan);
+            std::printf("postal scan whole file 与那国町与那国: %.1f ms\n", postal.wholeScan);
+            std::printf("postal import national file: %.0f ms\n", postal.import);
+            std::printf("postal dialog open at code: %.1f ms\n", postal.dialog);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "torvane-bench: %s\n", e.what());
         return 1;

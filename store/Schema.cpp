@@ -105,7 +105,12 @@ std::vector<TableDef> buildTables() {
     t.push_back({"RePrtSize", numbered("サイズ", 1, 240, T::Integer), {{"", {}, false}}, {}, {}});
 
     t.push_back(
-        {"PostData", {{"郵便番号７桁", T::Text}, {"住所", T::Text}}, {{"", {}, false}}, {}, {}});
+        {"PostData",
+         {{"郵便番号７桁", T::Text}, {"住所", T::Text}},
+         // The postal-code window looks rows up by the beginning of either field.
+         {{"", {}, false}, {"郵便番号７桁", {"郵便番号７桁"}, false}, {"住所", {"住所"}, false}},
+         {},
+         {}});
 
     TableDef ledger{"INDATA", {}, {{"", {}, false}}, {}, {}};
     for (const char* name : {"電話番号", "使用者住所", "使用者ふりがな", "使用者", "所有者",
