@@ -8,6 +8,7 @@
 #include "common/Sjis.h"
 #include "input/DateSetDlg.h"
 #include "input/Kana.h"
+#include "input/PostDataForm.h"
 #include "input/YomiEd32.h"
 #include "listing/StatementListModel.h"
 #include "settings/RateSForm.h"
@@ -169,6 +170,7 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     userForm_ = new TUserSetForm(dataDir_, prompts_, this);
     zeiForm_ = new TZeiSetForm(dataDir_, prompts_, this);
     dateDlg_ = new TDateSDlg(this);
+    postForm_ = new TPostForm(dataDir_, db_, prompts_, this);
     dFormDlg_ = new TDFormDlg(this);
     spServDlg_ = new TSpServDlg(this);
     servDlg_ = new TServDlg(this);
@@ -689,11 +691,23 @@ QWidget* TRequestDataForm::buildCustomerPanel() {
     ui::DBEdit* postalCode = edit("郵便番号");
     postalCode->setMinimumWidth(80);
     postRow->addWidget(postalCode, 1);
-    for (const char* caption : {"〒", "住所変換"}) {
+    // "〒": the code of the address; "住所変換": the address of the code.
+    const std::pair<const char*, const char*> buttons[] = {{"〒", "郵便番号変換"},
+                                                           {"住所変換", "住所変換"}};
+    for (const auto& [caption, hint] : buttons) {
         auto* b = new QPushButton(q(caption));
-        b->setObjectName(caption == std::string("〒") ? "PostButton" : "AddressButton");
+        const bool toCode = std::string(caption) == "〒";
+        b->setObjectName(toCode ? "PostButton" : "AddressButton");
+        b->setToolTip(q(hint));
         b->setFixedHeight(BoxHeight);
-        b->setEnabled(false); // postal code conversion comes with the postal table
+        connect(b, &QPushButton::clicked, this, [this, toCode] {
+            ui::guarded([&] {
+                if (toCode)
+                    postForm_->addressToCode(*list_);
+                else
+                    postForm_->codeToAddress(*list_);
+            });
+        });
         postRow->addWidget(b);
     }
     g->addLayout(postRow, r, 1);

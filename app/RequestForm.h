@@ -39,6 +39,7 @@ namespace torvane {
 
 class DiscountDialogsUi;
 class TDateSDlg;
+class TPostForm;
 class TDFormDlg;
 class TRateSetForm;
 class TRestorePos;
@@ -105,6 +106,7 @@ public:
     TZeiSetForm* zeiForm() const { return zeiForm_; }
     TServDlg* servDlg() const { return servDlg_; }
     TDateSDlg* dateDlg() const { return dateDlg_; }
+    TPostForm* postForm() const { return postForm_; }
     // The name box's reading handler: the reading in hiragana goes after ふりがな.
     void YomiDBMemo1YomiOut(QObject* sender, sjis::Bytes& reading);
     TSpServDlg* spServDlg() const { return spServDlg_; }
@@ -252,6 +254,7 @@ private:
     TZeiSetForm* zeiForm_ = nullptr;
     TServDlg* servDlg_ = nullptr;
     TDateSDlg* dateDlg_ = nullptr;
+    TPostForm* postForm_ = nullptr;
     TDFormDlg* dFormDlg_ = nullptr;
     TSpServDlg* spServDlg_ = nullptr;
     std::unique_ptr<DiscountDialogsUi> discountDialogs_;

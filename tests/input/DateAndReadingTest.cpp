@@ -2,11 +2,13 @@
 
 #include "input/DateSetDlg.h"
 #include "input/YomiEd32.h"
+#include "store/Table.h"
 
 #include "../app/FormFixture.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 
 using namespace torvane;
@@ -51,6 +53,7 @@ private slots:
     void leavingTheExpiryFillsTheCheckDate();
     void leavingTheStatementDateWritesReceptionNumbers();
     void typedNamesFillTheReading();
+    void postalButtonsConvertBothWays();
 };
 
 void DateAndReadingTest::yearFieldRollsTheEraOver_data() {
@@ -189,6 +192,36 @@ void DateAndReadingTest::typedNamesFillTheReading() {
     preedit(name, q("カブ"));
     commitText(name, q("カブ"));
     QCOMPARE(f.text("ふりがな"), std::string("お客様 やまだたろうかぶ"));
+}
+
+void DateAndReadingTest::postalButtonsConvertBothWays() {
+    Fixture f;
+    f.db = store::Database::open(f.dir / files::Database);
+    {
+        store::Table post(*f.db, "PostData");
+        for (const auto& [code, address] : {std::pair{"0600041", "北海道札幌市中央区大通東"},
+                                            std::pair{"0600042", "北海道札幌市中央区大通西"}}) {
+            post.append();
+            post.setText("郵便番号７桁", code);
+            post.setText("住所", sjis::lit(address));
+            post.post();
+        }
+    }
+    f.start();
+    f.trigger("NavInsert");
+    commit(f.edit("郵便番号"), "0600042");
+    ModalAnswerer ok([](QDialog* d) { d->findChild<QPushButton*>("okButton")->click(); });
+    QTest::mouseClick(f.box<QPushButton>("AddressButton"), Qt::LeftButton);
+    QTest::qWait(30);
+    QCOMPARE(f.text("住所"), std::string("北海道札幌市中央区大通西"));
+    f.edit("住所")->setFocus();
+    f.edit("住所")->selectAll();
+    commit(f.edit("住所"), q("北海道札幌市中央区大通東"));
+    QCOMPARE(f.text("住所"), std::string("北海道札幌市中央区大通東"));
+    f.form->statements().setText("郵便番号", "");
+    QTest::mouseClick(f.box<QPushButton>("PostButton"), Qt::LeftButton);
+    QTest::qWait(30);
+    QCOMPARE(f.text("郵便番号"), std::string("0600041"));
 }
 
 QTEST_MAIN(DateAndReadingTest)
