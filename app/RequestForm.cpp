@@ -18,6 +18,7 @@
 #include "statement/DiFormDlg.h"
 #include "statement/Discounts.h"
 #include "statement/LineEdit.h"
+#include "statement/SFormDlg.h"
 #include "statement/ServiceDlg.h"
 #include "statement/StatementList.h"
 #include "statement/StatementRecord.h"
@@ -172,6 +173,7 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     dateDlg_ = new TDateSDlg(this);
     postForm_ = new TPostForm(dataDir_, db_, prompts_, this);
     dFormDlg_ = new TDFormDlg(this);
+    formDlg_ = new TFormDlg(db_, *master_, this);
     spServDlg_ = new TSpServDlg(this);
     servDlg_ = new TServDlg(this);
     discountDialogs_ = std::make_unique<DiscountDialogsUi>(*servDlg_, *spServDlg_, prompts_);
@@ -1084,6 +1086,15 @@ void TRequestDataForm::showHelp() {
 
 bool TRequestDataForm::eventFilter(QObject* watched, QEvent* event) {
     // Enter moves on to the next box, as Tab does, in every box of this window.
+    // A double click on a row's number opens the name dialog for the row's slot.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int r = 1; r <= statement::RowCount; ++r) {
+            if (watched == rows_[static_cast<size_t>(r - 1)].number) {
+                chooseName(r);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -1150,6 +1161,22 @@ int TRequestDataForm::nameBoxRow(QObject* object) const {
             return r;
     }
     return 0;
+}
+
+void TRequestDataForm::chooseName(int row) {
+    const int slot = slotOfRow(row);
+    const bool chosen = formDlg_->choose(*list_, slot);
+    // Only an item the user chose is applied; a dialog closed without one (or a code that
+    // matched nothing) leaves the line as typed and only recomputes it.
+    if (chosen) {
+        ListSet(slot, std::nullopt);
+    } else {
+        DataCalc(slot);
+        PartCalc(slot);
+    }
+    ui::guarded([&] { master_->setFiltered(false); });
+    if (row <= 15)
+        ServiceCheck(slot);
 }
 
 void TRequestDataForm::directLabourInput(int row) {

@@ -41,6 +41,7 @@ class DiscountDialogsUi;
 class TDateSDlg;
 class TPostForm;
 class TDFormDlg;
+class TFormDlg;
 class TRateSetForm;
 class TRestorePos;
 class TServDlg;
@@ -157,6 +158,7 @@ private:
     // The row (1..20) whose name box this is; 0 for any other object.
     int nameBoxRow(QObject* object) const;
     void directLabourInput(int row);
+    void chooseName(int row);
     std::vector<sjis::Bytes> classNames() const;
     QLabel* title(const QString& caption, int width = 0);
 
@@ -256,6 +258,7 @@ private:
     TDateSDlg* dateDlg_ = nullptr;
     TPostForm* postForm_ = nullptr;
     TDFormDlg* dFormDlg_ = nullptr;
+    TFormDlg* formDlg_ = nullptr;
     TSpServDlg* spServDlg_ = nullptr;
     std::unique_ptr<DiscountDialogsUi> discountDialogs_;
     TRestorePos* restorePos_ = nullptr;

@@ -10,12 +10,8 @@ namespace torvane::statement {
 ItemList rebuildItemList(store::Table& master) {
     ItemList list;
     master.setIndexName("回数");
-    list.names.reserve(static_cast<size_t>(master.recordCount()));
-    list.records.reserve(static_cast<size_t>(master.recordCount()));
-    for (master.first(); !master.eof(); master.next()) {
-        list.records.push_back(master.currentId());
-        list.names.push_back(master.text("項目名"));
-    }
+    list.names = master.columnTexts("項目名");
+    list.records = master.rowIds();
     master.setIndexName("");
     return list;
 }

@@ -435,6 +435,24 @@ int64_t Table::integer(std::string_view name) const {
     return numbers::yen(v.number());
 }
 
+std::vector<sjis::Bytes> Table::columnTexts(std::string_view fieldName) const {
+    const int f = requireField(fieldName);
+    Statement st =
+        db_.prepare("SELECT \"ID\", " + Database::quote(fields_[static_cast<size_t>(f)].name) +
+                    " FROM " + Database::quote(name_));
+    std::unordered_map<int64_t, sjis::Bytes> byId;
+    byId.reserve(rows_.size());
+    while (st.step())
+        byId.emplace(sqlite3_column_int64(st.get(), 0), readColumn(st.get(), 1).textForm());
+    std::vector<sjis::Bytes> out;
+    out.reserve(rows_.size());
+    for (int64_t id : rows_) {
+        auto it = byId.find(id);
+        out.push_back(it != byId.end() ? std::move(it->second) : sjis::Bytes());
+    }
+    return out;
+}
+
 void Table::loadCurrent() const {
     const int64_t id = currentId();
     if (id == 0)

@@ -115,6 +115,11 @@ public:
     // Reads every field of the record at a 0-based position without moving the cursor
     // (for grids). An out-of-range position gives nulls.
     std::vector<Value> readRow(int position) const;
+    // The text form of one field of every listed record, in list order: one query for a
+    // whole drop-down list.
+    std::vector<sjis::Bytes> columnTexts(std::string_view fieldName) const;
+    // The ids of the listed records, in list order.
+    const std::vector<int64_t>& rowIds() const { return rows_; }
     // Loads every field of the current record at once (a window about to show them all).
     void loadCurrent() const;
 

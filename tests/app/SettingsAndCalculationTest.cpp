@@ -7,6 +7,7 @@
 
 #include "FormFixture.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -47,6 +48,7 @@ private slots:
     void lineKeysInsertAndDeleteLines();
     void labourAmountTypedDirectly();
     void pickingANameAppliesTheItem();
+    void nameDialogChoosesByCodeOrClass();
 };
 
 void SettingsAndCalculationTest::settingsFilesAreReadOnceAndWrittenOnOk() {
@@ -281,6 +283,83 @@ void SettingsAndCalculationTest::pickingANameAppliesTheItem() {
     master.setRecNo(3);
     QCOMPARE(master.integer("引用回数"), 1);
     QCOMPARE(master.integer("在庫数"), 2);
+}
+
+void SettingsAndCalculationTest::nameDialogChoosesByCodeOrClass() {
+    Fixture f;
+    f.db = store::Database::open(f.dir / files::Database);
+    {
+        store::Table master(*f.db, "ReqItem");
+        const struct {
+            const char* name;
+            const char* group;
+            int code;
+            const char* hours;
+        } items[] = {{"オイル交換", "エンジン", 1, "0.5"},
+                     {"プラグ交換", "エンジン", 12, "0.8"},
+                     {"パッド交換", "ブレーキ", 30, "1"}};
+        for (const auto& i : items) {
+            master.append();
+            master.setText("項目名", sjis::lit(i.name));
+            master.setText("分類名", sjis::lit(i.group));
+            master.setInteger("コード", i.code);
+            master.setText("時間1", i.hours);
+            master.post();
+        }
+    }
+    f.start();
+    f.trigger("NavInsert");
+    std::vector<std::string> namesWhileTyping;
+    {
+        ModalAnswerer byCode([&](QDialog* d) {
+            QWidget* code = d->findChild<QWidget*>("CodeEdit");
+            QTest::keyClick(code, Qt::Key_1);
+            namesWhileTyping.push_back(f.text("作業内容2"));
+            QTest::keyClick(code, Qt::Key_2);
+            namesWhileTyping.push_back(f.text("作業内容2"));
+            QTest::keyClick(code, Qt::Key_Return);
+        });
+        QTest::mouseDClick(f.box<QLabel>("Panel8Title2"), Qt::LeftButton);
+        QTest::qWait(30);
+    }
+    QCOMPARE(namesWhileTyping, (std::vector<std::string>{"オイル交換", "プラグ交換"}));
+    QCOMPARE(f.text("作業内容2"), std::string("プラグ交換"));
+    QCOMPARE(f.yen("作業工賃2"), 5600); // 0.8 h at 7000
+    QVERIFY(!f.form->itemMaster().filtered());
+    {
+        // By class: only the class's names are offered; the second is chosen.
+        QStringList offered;
+        ModalAnswerer byClass([&](QDialog* d) {
+            auto* classes = d->findChild<QComboBox*>("ClassCombo");
+            QCOMPARE(classes->count(), 2);
+            emit classes->activated(1); // ブレーキ
+            auto* names = d->findChild<QComboBox*>("NameCombo");
+            for (int i = 0; i < names->count(); ++i)
+                offered << names->itemText(i);
+            emit names->activated(0);
+            d->accept();
+        });
+        QTest::mouseDClick(f.box<QLabel>("Panel8Title3"), Qt::LeftButton);
+        QTest::qWait(30);
+        QCOMPARE(offered, QStringList{q("パッド交換")});
+    }
+    QCOMPARE(f.text("作業内容3"), std::string("パッド交換"));
+    QCOMPARE(f.yen("作業工賃3"), 7000);
+    {
+        // A code that matches nothing: Enter keeps the dialog open; closing it applies
+        // nothing.
+        ModalAnswerer noMatch([&](QDialog* d) {
+            QWidget* code = d->findChild<QWidget*>("CodeEdit");
+            QTest::keyClick(code, Qt::Key_9);
+            QTest::keyClick(code, Qt::Key_Return);
+            QVERIFY(d->isVisible());
+            d->reject();
+        });
+        QTest::mouseDClick(f.box<QLabel>("Panel8Title4"), Qt::LeftButton);
+        QTest::qWait(30);
+    }
+    QCOMPARE(f.text("作業内容4"), std::string());
+    QVERIFY(f.form->statements().isNull("時間4"));
 }
 
 QTEST_MAIN(SettingsAndCalculationTest)
