@@ -363,6 +363,8 @@ void TRequestDataForm::setUpExpenseRows() {
         h->addWidget(amount);
         addRow(row);
     }
+    // The item area ends right after the last usable slot.
+    layoutRows();
 }
 
 // ---------------------------------------------------------------- building
@@ -841,23 +843,26 @@ QWidget* TRequestDataForm::buildItemArea() {
     heading->setContentsMargins(0, 0, scroll->verticalScrollBar()->sizeHint().width(), 0);
     scroll->setWidgetResizable(true);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto* rowsHost = new QWidget;
-    auto* g = new QGridLayout(rowsHost);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->setHorizontalSpacing(1);
-    g->setVerticalSpacing(1);
+    itemScroll_ = scroll;
+    // The rows are placed by hand: three groups of them move as the area scrolls.
+    rowsHost_ = new QWidget;
+    rowsHost_->setObjectName("ItemRows");
+    rowsHost_->installEventFilter(this);
+    separator_ = new QFrame(rowsHost_);
+    separator_->setFrameShape(QFrame::HLine);
     using statement::SlotField;
     for (int r = 1; r <= statement::RowCount; ++r) {
         ItemRow& row = rows_[static_cast<size_t>(r - 1)];
         const auto field = [r](SlotField f) { return statement::slotFieldName(f, r); };
         row.number = title(QString::number(r), 28);
+        row.number->setParent(rowsHost_);
         row.number->setObjectName(QString("Panel8Title%1").arg(r));
-        row.name = new ui::DBComboBox(*link_, field(SlotField::Name));
+        row.name = new ui::DBComboBox(*link_, field(SlotField::Name), rowsHost_);
         row.name->setObjectName(QString("DBLookupComboBox%1").arg(r));
         row.name->setFixedHeight(BoxHeight);
         connect(row.name, &ui::DBComboBox::textTyped, this, [this] { setHint(q(NameHint)); });
         const auto box = [&](SlotField f, const char* prefix, int width, bool readOnly) {
-            auto* e = new ui::DBEdit(*link_, field(f));
+            auto* e = new ui::DBEdit(*link_, field(f), rowsHost_);
             e->setObjectName(QString("%1%2").arg(prefix).arg(r));
             e->setFixedSize(width, BoxHeight);
             e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -878,26 +883,27 @@ QWidget* TRequestDataForm::buildItemArea() {
                 [this, r] { directLabourInput(r); });
         row.name->setModel(itemNames_);
         row.name->setCompleter(nullptr); // no automatic completion of typed names
-        connect(row.name, &QComboBox::activated, this,
-                [this, r](int index) { ListSet(slotOfRow(r), index + 1); });
-        int c = 0;
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{row.number, row.name, row.quantity, row.unitPrice,
-                                             row.partsAmount, row.hours, row.labourAmount})
-            g->addWidget(w, r - 1, c++);
+        connect(row.name, &QComboBox::activated, this, [this, r](int index) {
+            paging_.markEditing(r, true);
+            ListSet(slotOfRow(r), index + 1);
+        });
+        // Leaving a box of the row ends the edit in progress of its group.
+        for (ui::DBEdit* e : {row.quantity, row.unitPrice, row.hours})
+            connect(e, &ui::DBEdit::exited, this, [this, r] { paging_.markEditing(r, false); });
+        connect(row.name, &ui::DBComboBox::exited, this,
+                [this, r] { paging_.markEditing(r, false); });
     }
     // the totals right after the last row
-    auto* partsTotal = edit("部品代合計", true);
-    partsTotal->setObjectName("PartsTotalEnd");
-    partsTotal->setFixedWidth(90);
-    auto* labourTotal = edit("作業工賃合計", true);
-    labourTotal->setObjectName("LabourTotalEnd");
-    labourTotal->setFixedWidth(90);
-    g->addWidget(partsTotal, statement::RowCount, 4);
-    g->addWidget(labourTotal, statement::RowCount, 6);
-    g->setColumnStretch(1, 1);
-    g->setRowStretch(statement::RowCount + 1, 1);
-    scroll->setWidget(rowsHost);
+    partsTotalEnd_ = edit("部品代合計", true);
+    partsTotalEnd_->setObjectName("PartsTotalEnd");
+    partsTotalEnd_->setParent(rowsHost_);
+    labourTotalEnd_ = edit("作業工賃合計", true);
+    labourTotalEnd_->setObjectName("LabourTotalEnd");
+    labourTotalEnd_->setParent(rowsHost_);
+    scroll->setWidget(rowsHost_);
+    connect(scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TRequestDataForm::pagingStep);
+    layoutRows();
     v->addWidget(scroll, 1);
     return area;
 }
@@ -1095,6 +1101,12 @@ bool TRequestDataForm::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
+    if (event->type() == QEvent::Resize && watched == rowsHost_)
+        layoutRows();
+    if (event->type() == QEvent::KeyPress) {
+        if (const int row = editingBoxRow(watched))
+            paging_.markEditing(row, true);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -1152,6 +1164,17 @@ void TRequestDataForm::ListSet(int n, std::optional<int> q) {
     ui::guarded([&] {
         statement::ListSet(*list_, *master_, n, q, itemList_, classNames(), liveSettings());
     });
+}
+
+int TRequestDataForm::editingBoxRow(QObject* object) const {
+    if (const int r = nameBoxRow(object))
+        return r;
+    for (int r = 1; r <= statement::RowCount; ++r) {
+        const ItemRow& row = rows_[static_cast<size_t>(r - 1)];
+        if (object == row.quantity || object == row.unitPrice || object == row.hours)
+            return r;
+    }
+    return 0;
 }
 
 int TRequestDataForm::nameBoxRow(QObject* object) const {
@@ -1237,7 +1260,74 @@ statement::LiveSettings TRequestDataForm::liveSettings() const {
 }
 
 int TRequestDataForm::slotOfRow(int row) const {
-    return statement::slotOfRow(row, false);
+    return paging_.slotOfRow(row);
+}
+
+void TRequestDataForm::pagingStep(int p) {
+    // An edit in progress is left first, so its calculation lands in the slot it was
+    // typed into; only then do the rows move.
+    if (paging_.mustLeaveEditFirst(p))
+        focusNextChild();
+    using statement::SlotField;
+    for (int g : paging_.scrollTo(p)) {
+        for (int r = 5 * g + 1; r <= 5 * g + 5; ++r) {
+            ItemRow& row = rows_[static_cast<size_t>(r - 1)];
+            const int slot = slotOfRow(r);
+            row.number->setText(QString::number(slot));
+            row.name->setFieldName(statement::slotFieldName(SlotField::Name, slot));
+            row.quantity->setFieldName(statement::slotFieldName(SlotField::Quantity, slot));
+            row.unitPrice->setFieldName(statement::slotFieldName(SlotField::UnitPrice, slot));
+            row.partsAmount->setFieldName(statement::slotFieldName(SlotField::PartsAmount, slot));
+            row.hours->setFieldName(statement::slotFieldName(SlotField::Hours, slot));
+            row.labourAmount->setFieldName(statement::slotFieldName(SlotField::LabourAmount, slot));
+        }
+    }
+    layoutRows();
+}
+
+void TRequestDataForm::layoutRows() {
+    if (!rowsHost_)
+        return;
+    using statement::RowPaging;
+    constexpr int Gap = 1;
+    const int h = RowPaging::RowHeight - Gap;
+    const int width = rowsHost_->width();
+    // Columns: number, name (stretches), 数量, 単価, 部品代, 時間, 作業工賃.
+    const int fixed[] = {60, 90, 90, 60, 90};
+    int right = width;
+    int x[7];
+    for (int c = 6; c >= 2; --c) {
+        right -= fixed[c - 2];
+        x[c] = right;
+        right -= Gap;
+    }
+    x[0] = 0;
+    x[1] = 28 + Gap;
+    const int nameWidth = std::max(40, right - x[1]);
+    const int last = statement::usableSlots(expenseSlotCount_);
+    for (int r = 1; r <= statement::RowCount; ++r) {
+        const ItemRow& row = rows_[static_cast<size_t>(r - 1)];
+        const int g = RowPaging::groupOfRow(r);
+        const int top = g >= 0 ? paging_.groupTop(g) + (r - 1 - 5 * g) * RowPaging::RowHeight
+                               : 300 + (r - 16) * RowPaging::RowHeight;
+        row.number->setGeometry(x[0], top, 28, h);
+        row.name->setGeometry(x[1], top, nameWidth, h);
+        QWidget* boxes[] = {row.quantity, row.unitPrice, row.partsAmount, row.hours,
+                            row.labourAmount};
+        for (int c = 0; c < 5; ++c)
+            boxes[c]->setGeometry(x[c + 2], top, fixed[c], h);
+        // A row showing a slot given over to expenses is cut off.
+        const bool shown = slotOfRow(r) <= last;
+        for (QWidget* w : {static_cast<QWidget*>(row.number), static_cast<QWidget*>(row.name)})
+            w->setVisible(shown);
+        for (QWidget* w : boxes)
+            w->setVisible(shown);
+    }
+    separator_->setGeometry(0, 400, width, 2);
+    const int totals = RowPaging::totalsTop(expenseSlotCount_);
+    partsTotalEnd_->setGeometry(x[4], totals, fixed[2], h);
+    labourTotalEnd_->setGeometry(x[6], totals, fixed[4], h);
+    rowsHost_->setMinimumHeight(totals + RowPaging::RowHeight);
 }
 
 void TRequestDataForm::PartCalc(int n) {

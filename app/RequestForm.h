@@ -9,6 +9,7 @@
 #include "common/ui/DataLink.h"
 #include "statement/Calculation.h"
 #include "statement/NameEntry.h"
+#include "statement/RowPaging.h"
 #include "store/Database.h"
 #include "store/Table.h"
 
@@ -108,6 +109,7 @@ public:
     TServDlg* servDlg() const { return servDlg_; }
     TDateSDlg* dateDlg() const { return dateDlg_; }
     TPostForm* postForm() const { return postForm_; }
+    QScrollArea* itemScroll() const { return itemScroll_; }
     // The name box's reading handler: the reading in hiragana goes after ふりがな.
     void YomiDBMemo1YomiOut(QObject* sender, sjis::Bytes& reading);
     TSpServDlg* spServDlg() const { return spServDlg_; }
@@ -157,6 +159,11 @@ private:
     void pickDate(ui::DBEdit* box);
     // The row (1..20) whose name box this is; 0 for any other object.
     int nameBoxRow(QObject* object) const;
+    // The row whose name, 数量, 単価 or 時間 box this is; 0 for any other object.
+    int editingBoxRow(QObject* object) const;
+    // Row paging: what a new scroll position of the item area does, and the rows' places.
+    void pagingStep(int p);
+    void layoutRows();
     void directLabourInput(int row);
     void chooseName(int row);
     std::vector<sjis::Bytes> classNames() const;
@@ -249,6 +256,12 @@ private:
     ui::DBComboBox* mechanic_ = nullptr;
     ui::DBCheckBox* inspectionCheck_ = nullptr;
     std::array<ItemRow, 20> rows_{};
+    statement::RowPaging paging_;
+    QScrollArea* itemScroll_ = nullptr;
+    QWidget* rowsHost_ = nullptr;
+    QFrame* separator_ = nullptr;
+    ui::DBEdit* partsTotalEnd_ = nullptr;
+    ui::DBEdit* labourTotalEnd_ = nullptr;
     std::vector<ui::DBComboBox*> freeExpenseNames_;
 
     TRateSetForm* rateForm_ = nullptr;

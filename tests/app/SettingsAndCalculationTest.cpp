@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 
 using namespace torvane;
@@ -49,6 +51,9 @@ private slots:
     void labourAmountTypedDirectly();
     void pickingANameAppliesTheItem();
     void nameDialogChoosesByCodeOrClass();
+    void scrollingShowsTheUpperSlots();
+    void scrollingWhileTypingLeavesTheBoxFirst();
+    void reservedSlotsAreCutOffAtTheBottom();
 };
 
 void SettingsAndCalculationTest::settingsFilesAreReadOnceAndWrittenOnOk() {
@@ -360,6 +365,75 @@ void SettingsAndCalculationTest::nameDialogChoosesByCodeOrClass() {
     }
     QCOMPARE(f.text("作業内容4"), std::string());
     QVERIFY(f.form->statements().isNull("時間4"));
+}
+
+void SettingsAndCalculationTest::scrollingShowsTheUpperSlots() {
+    Fixture f;
+    f.start();
+    f.trigger("NavInsert");
+    f.form->statements().setText("作業内容21", "twenty-one");
+    f.form->statements().setText("作業内容1", "one");
+    QScrollBar* bar = f.form->itemScroll()->verticalScrollBar();
+    bar->setValue(101);
+    auto* row1 = f.box<QComboBox>("DBLookupComboBox1");
+    QCOMPARE(f.box<QLabel>("Panel8Title1")->text(), QString("21"));
+    QCOMPARE(row1->currentText(), QString("twenty-one"));
+    QCOMPARE(f.form->slotOfRow(1), 21);
+    QCOMPARE(f.form->slotOfRow(6), 6);
+    QVERIFY(row1->y() > f.box<QComboBox>("DBLookupComboBox20")->y());
+    // What is typed into the moved row lands in slot 21.
+    commit(row1, "x");
+    QCOMPARE(f.text("作業内容21"), std::string("twenty-onex"));
+    bar->setValue(100);
+    QCOMPARE(f.box<QLabel>("Panel8Title1")->text(), QString("1"));
+    QCOMPARE(row1->currentText(), QString("one"));
+    QCOMPARE(row1->y(), 0);
+}
+
+void SettingsAndCalculationTest::scrollingWhileTypingLeavesTheBoxFirst() {
+    Fixture f;
+    f.start();
+    f.trigger("NavInsert");
+    f.form->statements().setText("単価3", "500");
+    auto* quantity = f.box<QLineEdit>("DBEditN3");
+    quantity->setFocus();
+    QTest::keyClicks(quantity, "2");
+    // The wheel before the box is left: slot 3 is computed, then the rows move.
+    f.form->itemScroll()->verticalScrollBar()->setValue(150);
+    QCOMPARE(f.yen("部品代3"), 1000);
+    QCOMPARE(f.yen("部品代合計"), 1000);
+    QCOMPARE(f.form->slotOfRow(3), 23);
+    QVERIFY(f.form->statements().isNull("部品代23"));
+    // Hours typed in row 7 and the box left normally: a later scroll moves no focus.
+    auto* hours = f.box<QLineEdit>("DBEditJ7");
+    hours->setFocus();
+    QTest::keyClicks(hours, "1");
+    f.edit("氏名")->setFocus();
+    f.form->itemScroll()->verticalScrollBar()->setValue(160);
+    QVERIFY(f.edit("氏名")->hasFocus());
+}
+
+void SettingsAndCalculationTest::reservedSlotsAreCutOffAtTheBottom() {
+    Fixture f;
+    f.db = store::Database::open(f.dir / files::Database);
+    {
+        store::Table expense(*f.db, "ReExpense");
+        for (int i = 1; i <= 5; ++i) { // two reserved slots: 35 and 34
+            expense.append();
+            expense.setText("項目名", "e" + std::to_string(i));
+            expense.post();
+        }
+    }
+    f.start();
+    QScrollBar* bar = f.form->itemScroll()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QCOMPARE(f.form->slotOfRow(13), 33);
+    QVERIFY(f.box<QComboBox>("DBLookupComboBox13")->isVisible());
+    QVERIFY(!f.box<QComboBox>("DBLookupComboBox14")->isVisible());
+    QVERIFY(!f.box<QComboBox>("DBLookupComboBox15")->isVisible());
+    auto* totals = f.box<QLineEdit>("PartsTotalEnd");
+    QCOMPARE(totals->y(), 662);
+    QCOMPARE(totals->y(), f.box<QComboBox>("DBLookupComboBox13")->y() + 20);
 }
 
 QTEST_MAIN(SettingsAndCalculationTest)
