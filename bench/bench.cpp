@@ -12,6 +12,8 @@
 #include "input/PostDataForm.h"
 #include "input/PostalImport.h"
 #include "input/PostalScan.h"
+#include "statement/NameEntry.h"
+#include "statement/SFormDlg.h"
 #include "statement/StatementList.h"
 #include "store/Database.h"
 #include "store/Table.h"
@@ -193,8 +195,7 @@ struct PostalFigures {
 
 // The postal codes over the national file: a scan for an address, the import into
 // PostData, and the window opening positioned at a code near the end of the table.
-bool measurePostal(const std::filesystem::path& dir, int runs, int argc, char** argv,
-                   PostalFigures& out) {
+bool measurePostal(const std::filesystem::path& dir, int runs, PostalFigures& out) {
     const std::filesystem::path zip = TORVANE_POSTAL_ZIP;
     const std::string unzip =
         "unzip -o -q '" + zip.string() + "' KEN_ALL.CSV -d '" + dir.string() + "' >&2";
@@ -241,12 +242,6 @@ bool measurePostal(const std::filesystem::path& dir, int runs, int argc, char** 
     }
     out.import = median(imports);
 
-    // The window wants an application; its position goes to the scratch folder.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(dir.string()));
     SilentPrompts prompts;
     std::vector<double> opens;
     for (int k = 0; k < std::max(runs, 9); ++k) {
@@ -260,6 +255,59 @@ bool measurePostal(const std::filesystem::path& dir, int runs, int argc, char** 
     }
     out.dialog = median(opens);
     return true;
+}
+
+struct NameFigures {
+    double rebuild = 0, open = 0;
+};
+
+// An item master of 20,000 names: rebuilding the rows' name lists (after every save to
+// the master) and opening the name dialog on a slot.
+NameFigures measureNames(const std::filesystem::path& dir, int runs) {
+    const std::filesystem::path namesDir = dir / "names";
+    std::filesystem::create_directories(namesDir);
+    auto db = store::Database::open(namesDir / "zedaviz.sqlite3");
+    {
+        store::Database::Transaction tx(*db);
+        store::Statement insert = db->prepare(
+            "INSERT INTO \"ReqItem\" (\"項目名\", \"分類名\", \"コード\", \"引用回数\", "
+            "\"時間1\", \"単価1\") VALUES (?, ?, ?, ?, ?, ?)");
+        const char* groups[] = {"エンジン", "ブレーキ", "足回り", "電装", "消耗品", "車体"};
+        for (int i = 1; i <= 20000; ++i) {
+            insert.bindText(1, std::string("部品・作業 ") + std::to_string(i));
+            insert.bindText(2, groups[i % 6]);
+            insert.bind(3, i);
+            insert.bind(4, (i * 7919) % 500);
+            insert.bindDouble(5, 0.5);
+            insert.bind(6, 1000 + i % 900);
+            insert.step();
+            insert.reset();
+        }
+        tx.commit();
+    }
+    store::Table master(*db, "ReqItem");
+    store::Table statement(*db, "Request");
+    statement.append();
+    NameFigures out;
+    std::vector<double> rebuilds;
+    for (int k = 0; k < std::max(runs, 5); ++k) {
+        const auto start = Clock::now();
+        const statement::ItemList list = statement::rebuildItemList(master);
+        rebuilds.push_back(msSince(start));
+        if (k == 0)
+            std::fprintf(stderr, "item list: %zu names\n", list.names.size());
+    }
+    out.rebuild = median(rebuilds);
+    TFormDlg dialog(*db, master);
+    std::vector<double> opens;
+    for (int k = 0; k < std::max(runs, 5); ++k) {
+        const auto start = Clock::now();
+        dialog.prepare(statement, 1);
+        opens.push_back(msSince(start));
+        master.setFiltered(false);
+    }
+    out.open = median(opens);
+    return out;
 }
 
 } // namespace
@@ -289,14 +337,23 @@ int main(int argc, char** argv) {
 
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
+        // The windows want an application; their positions go to the scratch folder.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(dir.path().string()));
         PostalFigures postal;
-        const bool postalMeasured = measurePostal(dir.path(), o.runs, argc, argv, postal);
+        const bool postalMeasured = measurePostal(dir.path(), o.runs, postal);
+        const NameFigures names = measureNames(dir.path(), o.runs);
         std::printf("open and first show: %.1f ms\n", median(f.open));
         std::printf("walk list 降順 reading 請求額: %.1f ms\n", median(f.walk));
         std::printf("filter 作成日 month: %.1f ms\n", median(f.filter));
         std::printf("post one edit: %.2f ms\n", median(f.post));
         std::printf("read all fields of one statement: %.3f ms\n", median(f.read));
         std::printf("peak memory: %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024);
+        std::printf("item list rebuild 20000 items: %.1f ms\n", names.rebuild);
+        std::printf("name dialog open 20000 items: %.1f ms\n", names.open);
         if (postalMeasured) {
             std::printf("postal scan 札幌市中央区大通西１０丁目: %.1f ms\n", postal.scan);
             std::printf("postal scan whole file 与那国町与那国: %.1f ms\n", postal.wholeScan);

@@ -173,7 +173,7 @@ void TFormDlg::codeTyped() {
     });
 }
 
-bool TFormDlg::choose(store::Table& statement, int n) {
+void TFormDlg::prepare(store::Table& statement, int n) {
     statement_ = &statement;
     slot_ = n;
     code_->clear();
@@ -189,6 +189,10 @@ bool TFormDlg::choose(store::Table& statement, int n) {
             fillLists();
         }
     });
+}
+
+bool TFormDlg::choose(store::Table& statement, int n) {
+    prepare(statement, n);
     code_->setFocus();
     exec();
     statement_ = nullptr;

@@ -31,6 +31,9 @@ public:
     // matched nothing. The master's filter is still on: the caller switches it off after
     // applying the item.
     bool choose(store::Table& statement, int n);
+    // The opening without showing: binds the name box to slot n of the statement, empties
+    // the code box and offers the names of the class chosen last.
+    void prepare(store::Table& statement, int n);
 
     QLineEdit* codeBox() const { return code_; }
     QComboBox* classBox() const { return class_; }
