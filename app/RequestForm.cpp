@@ -867,6 +867,7 @@ QWidget* TRequestDataForm::buildItemArea() {
             e->setFixedSize(width, BoxHeight);
             e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             e->setReadOnly(readOnly);
+            e->setAttribute(Qt::WA_InputMethodEnabled, false); // numbers: no input method
             return e;
         };
         row.quantity = box(SlotField::Quantity, "DBEditN", 60, false);
