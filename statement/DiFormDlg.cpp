@@ -8,7 +8,7 @@
 namespace torvane {
 
 TDFormDlg::TDFormDlg(QWidget* parent)
-    : QDialog(parent) {
+    : EnterClosesDialog(parent) {
     setObjectName("DFormDlg");
     setWindowTitle(QString::fromUtf8("作業工賃の入力"));
     auto* v = new QVBoxLayout(this);
@@ -27,14 +27,6 @@ sjis::Bytes TDFormDlg::ask() {
     amount_->setFocus();
     exec();
     return sjis::fromQString(amount_->text());
-}
-
-void TDFormDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace torvane

@@ -2,7 +2,7 @@
 
 #include "common/Sjis.h"
 
-#include <QDialog>
+#include "common/ui/EnterClosesDialog.h"
 
 class QLineEdit;
 
@@ -10,15 +10,12 @@ namespace torvane {
 
 // "作業工賃の入力": a labour amount typed directly. Enter closes it; whatever the box holds
 // then is the amount (empty text empties the line's labour amount).
-class TDFormDlg : public QDialog {
+class TDFormDlg : public ui::EnterClosesDialog {
     Q_OBJECT
 public:
     explicit TDFormDlg(QWidget* parent = nullptr);
     sjis::Bytes ask();
     QLineEdit* amountBox() const { return amount_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLineEdit* amount_;

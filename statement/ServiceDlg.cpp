@@ -11,16 +11,8 @@
 #include <QVBoxLayout>
 
 namespace torvane {
-namespace {
-
-bool isEnter(QKeyEvent* e) {
-    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-}
-
-} // namespace
-
 TServDlg::TServDlg(QWidget* parent)
-    : QDialog(parent) {
+    : EnterClosesDialog(parent) {
     setObjectName("ServDlg");
     setWindowTitle(QString::fromUtf8("値引きの選択"));
     auto* v = new QVBoxLayout(this);
@@ -61,16 +53,8 @@ statement::DiscountDialogs::ServiceAnswer TServDlg::ask(const std::array<sjis::B
     return answer;
 }
 
-void TServDlg::keyPressEvent(QKeyEvent* event) {
-    if (isEnter(event)) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 TSpServDlg::TSpServDlg(QWidget* parent)
-    : QDialog(parent) {
+    : EnterClosesDialog(parent) {
     setObjectName("SpServDlg");
     setWindowTitle(QString::fromUtf8("特別値引きの選択"));
     auto* v = new QVBoxLayout(this);
@@ -90,14 +74,6 @@ sjis::Bytes TSpServDlg::ask() {
     percent_->selectAll();
     exec();
     return percent_->text().toStdString();
-}
-
-void TSpServDlg::keyPressEvent(QKeyEvent* event) {
-    if (isEnter(event)) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace torvane

@@ -5,7 +5,7 @@
 #include "common/Prompts.h"
 #include "statement/Discounts.h"
 
-#include <QDialog>
+#include "common/ui/EnterClosesDialog.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ namespace torvane {
 
 // "値引きの選択": four choices from the tail of the amount billed, or the amount wanted.
 // A click on a choice closes it at once; so does Enter.
-class TServDlg : public QDialog {
+class TServDlg : public ui::EnterClosesDialog {
     Q_OBJECT
 public:
     explicit TServDlg(QWidget* parent = nullptr);
@@ -26,9 +26,6 @@ public:
 
     QRadioButton* choice(int i) const { return choices_[static_cast<size_t>(i)]; }
     QLineEdit* amountBox() const { return amount_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::array<QRadioButton*, 4> choices_{};
@@ -38,15 +35,12 @@ private:
 
 // "特別値引きの選択": a percentage of the labour total, 0 to 100; the box keeps the last
 // value for the rest of the run. Enter closes it.
-class TSpServDlg : public QDialog {
+class TSpServDlg : public ui::EnterClosesDialog {
     Q_OBJECT
 public:
     explicit TSpServDlg(QWidget* parent = nullptr);
     sjis::Bytes ask();
     QSpinBox* percentBox() const { return percent_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QSpinBox* percent_;
