@@ -10,6 +10,7 @@
 #include "input/Kana.h"
 #include "input/PostDataForm.h"
 #include "input/YomiEd32.h"
+#include "listing/MonthTabs.h"
 #include "listing/StatementListModel.h"
 #include "settings/RateSForm.h"
 #include "settings/UserSForm.h"
@@ -19,6 +20,7 @@
 #include "statement/Discounts.h"
 #include "statement/LineEdit.h"
 #include "statement/SFormDlg.h"
+#include "statement/SaveSteps.h"
 #include "statement/ServiceDlg.h"
 #include "statement/StatementList.h"
 #include "statement/StatementRecord.h"
@@ -40,6 +42,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStringListModel>
@@ -144,10 +147,23 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     readPassword();     // RePass.INI
     setUpExpenseRows(); // ReExpense
     keyboard::setCapsLock(true);
-    tabBar_->addTab(q("全て")); // month tabs join these when the list is built
-    tabBar_->addTab(q("個人"));
-    tabBar_->setCurrentIndex(0);
     ui::guarded([&] { list_->setIndexName("降順"); });
+    rebuildMonthTabs();
+    connect(tabBar_, &QTabBar::currentChanged, this, &TRequestDataForm::tabChanged);
+    connect(filterCombo_, &QComboBox::activated, this, &TRequestDataForm::filterEntryChanged);
+    connect(selectCombo_, &QComboBox::activated, this, [this] { applyPersonalFilter(); });
+
+    // Every save: the date key and the checks first; then the month tabs, since a new
+    // 作成日 may open a new month.
+    list_->beforePost = [this](store::Table& t) {
+        const RequestSettings s = currentSettings();
+        statement::beforeSave(t, {s.checkInDate, s.checkMileage}, prompts_, era::today());
+    };
+    list_->afterPost = [this](store::Table&) {
+        cFormLabel_->clear();
+        rebuildMonthTabs();
+    };
+    list_->afterCancel = [this](store::Table&) { cFormLabel_->clear(); };
 
     connect(link_, &ui::DataLink::recordChanged, this, [this] {
         updateCount();
@@ -258,6 +274,10 @@ void TRequestDataForm::loadFilterEntries() {
         return;
     filterCombo_->addItems(toList(lines->list()));
     filterCombo_->setCurrentIndex(0);
+    if (auto fields = readSettings(files::Filter2))
+        filterFields_ = fields->list();
+    if (auto values = readSettings(files::Filter3))
+        filterValues_ = values->list();
     if (lines->count() > 1) {
         filterAction_->setVisible(true);
         filterEntriesActive_ = true;
@@ -1010,9 +1030,11 @@ void TRequestDataForm::firstIdle() {
         userForm_->exec();
     rebuildItemLists();
     // Tab 全て: the whole list, unless a filter entry narrows it.
-    tabBar_->setCurrentIndex(0);
-    selectAction_->setVisible(false);
-    updateCount();
+    {
+        const QSignalBlocker quiet(tabBar_);
+        tabBar_->setCurrentIndex(0);
+    }
+    tabChanged(0);
 }
 
 void TRequestDataForm::passwordCheck() {
@@ -1067,7 +1089,94 @@ void TRequestDataForm::chooseSettleDay(int day) {
     for (size_t i = 0; i < settleActions_.size(); ++i)
         settleActions_[i]->setChecked(days[i] == day);
     settings_.settleDay = day;
+    rebuildMonthTabs();
     tabBar_->setCurrentIndex(0);
+    tabChanged(0);
+}
+
+void TRequestDataForm::rebuildMonthTabs() {
+    ui::guarded([&] {
+        const int64_t current = list_->currentId();
+        if (list_->filtered())
+            list_->applyFilter(list_->filter(), false);
+        monthTabs_.clear();
+        if (const auto ends = list_->primaryEnds("作成日"))
+            monthTabs_ = listing::buildMonthTabs(ends->first.textForm(), ends->second.textForm(),
+                                                 settings_.settleDay, era::today());
+        const QSignalBlocker quiet(tabBar_);
+        while (tabBar_->count() > 0)
+            tabBar_->removeTab(0);
+        tabBar_->addTab(q("全て"));
+        tabBar_->addTab(q("個人"));
+        for (const auto& tab : monthTabs_)
+            tabBar_->addTab(sjis::toQString(tab.caption));
+        tabBar_->setCurrentIndex(0);
+        if (current != 0)
+            list_->moveToId(current);
+    });
+    updateCount();
+}
+
+sjis::Bytes TRequestDataForm::chosenEntryTest() const {
+    // Empty when the entries are inactive or the chosen one tests nothing ("全て").
+    const int k = filterCombo_->currentIndex();
+    if (!filterEntriesActive_ || k < 0)
+        return {};
+    const SettingsLines fields(filterFields_);
+    const SettingsLines values(filterValues_);
+    const sjis::Bytes& value = values.line(static_cast<size_t>(k) + 1);
+    if (value == sjis::lit("全て"))
+        return {};
+    return listing::entryTest(fields.line(static_cast<size_t>(k) + 1), value);
+}
+
+void TRequestDataForm::tabChanged(int index) {
+    selectAction_->setVisible(false);
+    filterAction_->setVisible(index != 1 && filterEntriesActive_);
+    const sjis::Bytes entry = chosenEntryTest();
+    ui::guarded([&] {
+        if (index >= 2) {
+            tabPeriodText_ = listing::tabPeriodText(monthTabs_.at(static_cast<size_t>(index - 2)),
+                                                    settings_.settleDay);
+            list_->applyFilter(entry.empty() ? tabPeriodText_ : tabPeriodText_ + " and " + entry,
+                               true);
+        } else if (index == 0) {
+            tabPeriodText_.clear();
+            if (entry.empty())
+                list_->applyFilter(list_->filter(), false);
+            else
+                list_->applyFilter(entry, true);
+        } else {
+            selectAction_->setVisible(true);
+            applyPersonalFilter();
+        }
+    });
+    updateCount();
+}
+
+void TRequestDataForm::applyPersonalFilter() {
+    // The statements of the same customer or car: the chosen field equals the current one's.
+    ui::guarded([&] {
+        const sjis::Bytes field = sjis::fromQString(selectCombo_->currentText());
+        const auto utf8 = sjis::toUtf8(field);
+        const sjis::Bytes value = list_->text(utf8 ? *utf8 : field);
+        list_->applyFilter(listing::personalFilter(field, value), true);
+    });
+    updateCount();
+}
+
+void TRequestDataForm::filterEntryChanged() {
+    const sjis::Bytes entry = chosenEntryTest();
+    ui::guarded([&] {
+        if (!entry.empty())
+            list_->applyFilter(tabPeriodText_.empty() ? entry : tabPeriodText_ + " and " + entry,
+                               true);
+        else if (!tabPeriodText_.empty())
+            list_->applyFilter(tabPeriodText_, true);
+        else
+            list_->applyFilter(list_->filter(), false);
+    });
+    updateCount();
 }
 
 void TRequestDataForm::deleteStatement() {

@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "common/ui/DataControls.h"
 #include "common/ui/DataLink.h"
+#include "listing/MonthTabs.h"
 #include "statement/Calculation.h"
 #include "statement/NameEntry.h"
 #include "statement/RowPaging.h"
@@ -178,6 +179,12 @@ private:
     void setHint(const QString& text);
     void showInspectionPanel();
     void chooseSettleDay(int day);
+    // The statement list: month tabs, the tab change, the filter entry and the customer tab.
+    void rebuildMonthTabs();
+    void tabChanged(int index);
+    void filterEntryChanged();
+    void applyPersonalFilter();
+    sjis::Bytes chosenEntryTest() const;
     void deleteStatement();
     void showAbout();
     void showHelp();
@@ -205,6 +212,10 @@ private:
     int titlePadLength_ = 0;
     bool commentIsReception_ = false;
     bool filterEntriesActive_ = false;
+    std::vector<sjis::Bytes> filterFields_;
+    std::vector<sjis::Bytes> filterValues_;
+    std::vector<listing::MonthTab> monthTabs_;
+    sjis::Bytes tabPeriodText_;
     QString password_;
     bool firstShown_ = false;
 

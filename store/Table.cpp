@@ -185,6 +185,12 @@ void Table::applyFilter(const sjis::Bytes& expression, bool on) {
     std::vector<FilterTerm> terms = parseFilter(expression);
     for (const auto& t : terms)
         requireField(t.field);
+    // Nothing changes for the list when the filter stays off, or stays on as it was.
+    if (on == filtered_ && (!on || expression == filterText_)) {
+        filterText_ = expression;
+        terms_ = std::move(terms);
+        return;
+    }
     checkBrowseMode();
     filterText_ = expression;
     terms_ = std::move(terms);
@@ -451,6 +457,27 @@ std::vector<sjis::Bytes> Table::columnTexts(std::string_view fieldName) const {
         out.push_back(it != byId.end() ? std::move(it->second) : sjis::Bytes());
     }
     return out;
+}
+
+std::optional<std::pair<Value, Value>> Table::primaryEnds(std::string_view fieldName) const {
+    const int f = requireField(fieldName);
+    const OrderDef& primary = orders_.front();
+    const auto end = [&](bool last) -> std::optional<Value> {
+        const bool desc = primary.descending != last;
+        std::string sql = "SELECT " + Database::quote(fields_[static_cast<size_t>(f)].name) +
+                          " FROM " + Database::quote(name_) + " ORDER BY ";
+        for (const auto& c : primary.columns)
+            sql += Database::quote(c) + (desc ? " DESC, " : ", ");
+        sql += std::string("\"ID\"") + (desc ? " DESC" : "") + " LIMIT 1";
+        Statement st = db_.prepare(sql);
+        if (!st.step())
+            return std::nullopt;
+        return readColumn(st.get(), 0);
+    };
+    auto first = end(false);
+    if (!first)
+        return std::nullopt;
+    return std::make_pair(*first, *end(true));
 }
 
 void Table::loadCurrent() const {

@@ -118,6 +118,9 @@ public:
     // The text form of one field of every listed record, in list order: one query for a
     // whole drop-down list.
     std::vector<sjis::Bytes> columnTexts(std::string_view fieldName) const;
+    // A field of the first and of the last record of the whole table in its primary
+    // order, whatever the cursor's order and filter (nothing when the table is empty).
+    std::optional<std::pair<Value, Value>> primaryEnds(std::string_view fieldName) const;
     // The ids of the listed records, in list order.
     const std::vector<int64_t>& rowIds() const { return rows_; }
     // Loads every field of the current record at once (a window about to show them all).

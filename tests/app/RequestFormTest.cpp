@@ -294,8 +294,8 @@ void RequestFormTest::garbledSettingsFilesDoNotStopTheStart() {
     Fixture f;
     const std::string garbage("\x82\xFF\x00\x81\r\n\xFD\xFE", 8);
     for (const char* file :
-         {files::Request, files::Select, files::Class, files::Title, files::Charge, files::Filter1,
-          files::TransLen, files::Service, files::Comment, files::NotCalc, files::Exp})
+         {files::Request, files::Select, files::Class, files::Title, files::Charge, files::TransLen,
+          files::Service, files::Comment, files::NotCalc, files::Exp})
         put(f.dir / file, garbage);
     f.start();
     QVERIFY(f.form->isVisible());

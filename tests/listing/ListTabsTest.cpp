@@ -1,0 +1,123 @@
+// The statement list of the main window: month tabs, the filter entry and the customer tab.
+
+#include "../app/FormFixture.h"
+
+#include <QTabBar>
+
+using namespace torvane;
+using namespace test;
+
+namespace {
+
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+void addDated(Fixture& f,
+              std::initializer_list<std::tuple<const char*, const char*, const char*>> rows) {
+    f.db = store::Database::open(f.dir / files::Database);
+    store::Table t(*f.db, "Request");
+    for (const auto& [date, name, kind] : rows) {
+        t.append();
+        t.setText("作成日", sjis::lit(date));
+        t.setInteger("項番", era::CharToDate(sjis::lit(date)).year * 10000 +
+                                 era::CharToDate(sjis::lit(date)).month * 100 +
+                                 era::CharToDate(sjis::lit(date)).day);
+        t.setText("氏名", sjis::lit(name));
+        t.setText("種別", sjis::lit(kind));
+        t.setInteger("請求額", 1000);
+        t.post();
+    }
+}
+
+QStringList tabs(const Fixture& f) {
+    auto* bar = f.box<QTabBar>("TabControl1");
+    QStringList out;
+    for (int i = 0; i < bar->count(); ++i)
+        out << bar->tabText(i);
+    return out;
+}
+
+} // namespace
+
+class ListTabsTest : public QObject {
+    Q_OBJECT
+    TempDir settingsStore;
+
+private slots:
+    void initTestCase() { isolateSettingsStore(settingsStore); }
+    void monthTabsNarrowTheList();
+    void filterEntryAndCustomerTab();
+    void saveSetsTheDateKeyAndRebuildsTheTabs();
+};
+
+void ListTabsTest::monthTabsNarrowTheList() {
+    Fixture f;
+    addDated(f, {{"平成１３年１１月２１日", "a", "軽自動車"},
+                 {"平成１３年１２月２１日", "b", "軽自動車"},
+                 {"平成１４年０１月０５日", "c", "普通自動車"}});
+    f.start();
+    QCOMPARE(tabs(f), (QStringList{q("全て"), q("個人"), q("平成１４年０１月"),
+                                   q("平成１３年１２月"), q("平成１３年１１月")}));
+    auto* bar = f.box<QTabBar>("TabControl1");
+    bar->setCurrentIndex(3);
+    QCOMPARE(f.form->countText(), QString("1"));
+    QCOMPARE(f.text("氏名"), std::string("b"));
+    bar->setCurrentIndex(0);
+    QCOMPARE(f.form->countText(), QString("3"));
+    // Settle day 20: 平成１３年１２月２１日 belongs to January.
+    f.trigger("Settle5");
+    QCOMPARE(tabs(f),
+             (QStringList{q("全て"), q("個人"), q("平成１４年０１月"), q("平成１３年１２月")}));
+    bar->setCurrentIndex(2);
+    QCOMPARE(f.form->countText(), QString("2"));
+}
+
+void ListTabsTest::filterEntryAndCustomerTab() {
+    Fixture f;
+    put(f.dir / files::Filter1, sjis::lit("全て\r\n軽以外\r\n"));
+    put(f.dir / files::Filter2, sjis::lit("全て\r\n種別\r\n"));
+    put(f.dir / files::Filter3, sjis::lit("全て\r\n軽自動車以外\r\n"));
+    addDated(f, {{"平成１３年１２月０１日", "O'Brien", "軽自動車"},
+                 {"平成１３年１２月０２日", "O'Brien", "普通自動車"},
+                 {"平成１４年０１月０５日", "佐藤", "普通自動車"}});
+    f.start();
+    auto* entries = f.box<QComboBox>("FilterComboBox");
+    entries->setCurrentIndex(1);
+    emit entries->activated(1);
+    QCOMPARE(f.form->countText(), QString("2")); // the two 普通自動車
+    auto* bar = f.box<QTabBar>("TabControl1");
+    bar->setCurrentIndex(3); // 平成１３年１２月, and still not 軽自動車
+    QCOMPARE(f.form->countText(), QString("1"));
+    QCOMPARE(f.text("種別"), std::string("普通自動車"));
+    // 個人: everything of this customer, in all months; the quote is doubled.
+    bar->setCurrentIndex(1);
+    QCOMPARE(f.form->countText(), QString("2"));
+    QCOMPARE(f.text("氏名"), std::string("O'Brien"));
+}
+
+void ListTabsTest::saveSetsTheDateKeyAndRebuildsTheTabs() {
+    Fixture f;
+    addDated(f, {{"平成１７年０７月０１日", "a", "軽自動車"}});
+    f.start();
+    f.trigger("NavInsert");
+    commit(f.edit("作成日"), q("平成１７年０８月２５日"));
+    commit(f.edit("氏名"), q("新しい"));
+    f.trigger("NavPost");
+    QCOMPARE(f.form->statements().integer("項番"), 20050825);
+    QCOMPARE(f.text("氏名"), std::string("新しい"));
+    QCOMPARE(f.form->statements().recNo(), 1); // newest first
+    QCOMPARE(tabs(f).at(2), q("平成１７年０８月"));
+    // A check answered はい keeps the statement unsaved.
+    f.trigger("CheckMileageItem");
+    f.trigger("NavInsert");
+    commit(f.edit("氏名"), q("未完"));
+    f.prompts.answers = {Prompts::Answer::Yes};
+    f.trigger("NavPost");
+    QVERIFY(f.form->statements().editing());
+    QCOMPARE(f.prompts.asked.back(),
+             std::string("走行距離の入力が有りません！\n入力してから登録し直して下さい。"));
+}
+
+QTEST_MAIN(ListTabsTest)
+#include "ListTabsTest.moc"
