@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QWheelEvent>
 
 using namespace torvane;
 using namespace test;
@@ -399,7 +400,12 @@ void SettingsAndCalculationTest::scrollingWhileTypingLeavesTheBoxFirst() {
     quantity->setFocus();
     QTest::keyClicks(quantity, "2");
     // The wheel before the box is left: slot 3 is computed, then the rows move.
-    f.form->itemScroll()->verticalScrollBar()->setValue(150);
+    QWidget* viewport = f.form->itemScroll()->viewport();
+    const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -360), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    QVERIFY(f.form->itemScroll()->verticalScrollBar()->value() > 100);
     QCOMPARE(f.yen("部品代3"), 1000);
     QCOMPARE(f.yen("部品代合計"), 1000);
     QCOMPARE(f.form->slotOfRow(3), 23);
@@ -430,6 +436,16 @@ void SettingsAndCalculationTest::reservedSlotsAreCutOffAtTheBottom() {
     QCOMPARE(f.form->slotOfRow(13), 33);
     QVERIFY(f.box<QComboBox>("DBLookupComboBox13")->isVisible());
     QVERIFY(!f.box<QComboBox>("DBLookupComboBox14")->isVisible());
+    // Ctrl+Insert on the last usable slot (33, in row 13 now): it is emptied, nothing moves.
+    f.trigger("NavInsert");
+    f.form->statements().setText("作業内容32", "32");
+    f.form->statements().setText("作業内容33", "33");
+    auto* row13 = f.box<QComboBox>("DBLookupComboBox13");
+    row13->setFocus();
+    QTest::keyClick(row13, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(f.text("作業内容33"), std::string());
+    QCOMPARE(f.text("作業内容32"), std::string("32"));
+    QVERIFY(f.form->statements().isNull("作業内容34"));
     QVERIFY(!f.box<QComboBox>("DBLookupComboBox15")->isVisible());
     auto* totals = f.box<QLineEdit>("PartsTotalEnd");
     QCOMPARE(totals->y(), 662);
