@@ -18,6 +18,7 @@
 #include "statement/DateFields.h"
 #include "statement/DiFormDlg.h"
 #include "statement/Discounts.h"
+#include "statement/LedgerNote.h"
 #include "statement/LineEdit.h"
 #include "statement/SFormDlg.h"
 #include "statement/SaveSteps.h"
@@ -96,6 +97,7 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     list_ = std::make_unique<store::Table>(db_, "Request");
     // The item master: every save to it brings the name lists up to date.
     master_ = std::make_unique<store::Table>(db_, "ReqItem");
+    ledger_ = std::make_unique<store::Table>(db_, "INDATA");
     master_->afterPost = [this](store::Table&) { scheduleItemListRebuild(); };
     itemNames_ = new QStringListModel(this);
     itemListTimer_.setSingleShot(true);
@@ -160,6 +162,11 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
         statement::beforeSave(t, {s.checkInDate, s.checkMileage}, prompts_, era::today());
     };
     list_->afterPost = [this](store::Table&) {
+        // A statement filled from the inspection ledger leaves a note in its record.
+        if (!cFormLabel_->text().isEmpty())
+            ui::guarded([&] {
+                statement::writeLedgerNote(*list_, *ledger_, titlePadLength_, ledgerDateField_);
+            });
         cFormLabel_->clear();
         rebuildMonthTabs();
     };
@@ -287,6 +294,10 @@ void TRequestDataForm::loadFilterEntries() {
 void TRequestDataForm::readSingleLineSettings() {
     if (auto l = readSettings(files::TransLen))
         titlePadLength_ = settings::leadingInteger(l->line(1));
+    if (auto l = readSettings(files::CarForm); l && !l->line(1).empty()) {
+        const auto utf8 = sjis::toUtf8(l->line(1));
+        ledgerDateField_ = utf8 ? *utf8 : "作成日";
+    }
     if (auto l = readSettings(files::ExpenseCaption))
         expenseTitle_->setText(q(l->line(1)));
     if (auto l = readSettings(files::Regulation))
@@ -1475,6 +1486,10 @@ QString TRequestDataForm::taxExemptMarker() const {
 QString TRequestDataForm::notCalcWord() const {
     return notCalcLabel_->text();
 }
+void TRequestDataForm::setLinkMarker(const QString& marker) {
+    cFormLabel_->setText(marker);
+}
+
 QString TRequestDataForm::linkMarker() const {
     return cFormLabel_->text();
 }

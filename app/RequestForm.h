@@ -75,6 +75,9 @@ public:
     QString taxExemptMarker() const;
     QString notCalcWord() const;
     QString linkMarker() const;
+    // Set while the statement was filled from the inspection ledger's current record.
+    void setLinkMarker(const QString& marker);
+    store::Table& inspectionLedger() { return *ledger_; }
 
     // Switches the optional fields 受付番号, 車検期限, 点検日 on or off ("受付番号" menu).
     void toggleOptionalFields();
@@ -198,6 +201,8 @@ private:
     Prompts& prompts_;
     std::unique_ptr<store::Table> list_;
     std::unique_ptr<store::Table> master_;
+    std::unique_ptr<store::Table> ledger_;
+    std::string ledgerDateField_ = "作成日";
     statement::ItemList itemList_;
     QStringListModel* itemNames_ = nullptr;
     QTimer itemListTimer_;

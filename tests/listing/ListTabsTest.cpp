@@ -1,6 +1,7 @@
 // The statement list of the main window: month tabs, the filter entry and the customer tab.
 
 #include "../app/FormFixture.h"
+#include "store/Table.h"
 
 #include <QTabBar>
 
@@ -49,6 +50,7 @@ private slots:
     void monthTabsNarrowTheList();
     void filterEntryAndCustomerTab();
     void saveSetsTheDateKeyAndRebuildsTheTabs();
+    void saveLeavesANoteInTheLedger();
 };
 
 void ListTabsTest::monthTabsNarrowTheList() {
@@ -117,6 +119,36 @@ void ListTabsTest::saveSetsTheDateKeyAndRebuildsTheTabs() {
     QVERIFY(f.form->statements().editing());
     QCOMPARE(f.prompts.asked.back(),
              std::string("走行距離の入力が有りません！\n入力してから登録し直して下さい。"));
+}
+
+void ListTabsTest::saveLeavesANoteInTheLedger() {
+    Fixture f;
+    put(f.dir / files::TransLen, "10\r\n");
+    f.db = store::Database::open(f.dir / files::Database);
+    {
+        store::Table ledger(*f.db, "INDATA");
+        ledger.append();
+        ledger.setText("使用者", sjis::lit("山田太郎"));
+        ledger.post();
+    }
+    f.start();
+    f.form->inspectionLedger().first();
+    f.trigger("NavInsert");
+    commit(f.edit("氏名"), q("山田太郎"));
+    commit(f.edit("作成日"), q("平成１７年０７月２５日"));
+    commit(f.edit("走行距離"), q("45210"));
+    f.form->statements().setText("タイトル", sjis::lit("車検"));
+    f.form->setLinkMarker("INDATA");
+    f.trigger("NavPost");
+    QVERIFY(f.form->linkMarker().isEmpty());
+    store::Table ledger(*f.db, "INDATA");
+    QCOMPARE(*sjis::toUtf8(ledger.text("備考")),
+             std::string("\r\n平成１７年０７月２５日　車検      45210"));
+    // Cancel empties the marker and writes nothing.
+    f.form->setLinkMarker("INDATA");
+    f.trigger("NavInsert");
+    f.trigger("NavCancel");
+    QVERIFY(f.form->linkMarker().isEmpty());
 }
 
 QTEST_MAIN(ListTabsTest)
