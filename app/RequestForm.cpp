@@ -15,6 +15,8 @@
 #include "settings/RateSForm.h"
 #include "settings/UserSForm.h"
 #include "statement/Calculation.h"
+#include "statement/CopyPatternDlg.h"
+#include "statement/CopyStatement.h"
 #include "statement/DateFields.h"
 #include "statement/DiFormDlg.h"
 #include "statement/Discounts.h"
@@ -197,6 +199,12 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     postForm_ = new TPostForm(dataDir_, db_, prompts_, this);
     dFormDlg_ = new TDFormDlg(this);
     formDlg_ = new TFormDlg(db_, *master_, this);
+    copyDlg_ = new TCopyPatDlg(dataDir_, prompts_, this);
+    for (const char* name : {"CopyItem", "CopyButton"}) {
+        QAction* copy = action(name);
+        copy->setEnabled(true);
+        connect(copy, &QAction::triggered, this, &TRequestDataForm::copyCurrent);
+    }
     spServDlg_ = new TSpServDlg(this);
     servDlg_ = new TServDlg(this);
     discountDialogs_ = std::make_unique<DiscountDialogsUi>(*servDlg_, *spServDlg_, prompts_);
@@ -429,7 +437,7 @@ void TRequestDataForm::buildMenus() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* editMenu = menuBar()->addMenu(q("編集(&E)"));
-    add(editMenu, "CopyItem", "現在のデータを複写", QKeySequence(Qt::Key_F9));
+    add(editMenu, "CopyItem", "現在のデータを複写", QKeySequence(Qt::Key_F9), true);
     add(editMenu, "CleanupItem", "データ整理");
     QMenu* rename = editMenu->addMenu(q("名称変更(&F)"));
     for (const char* c : {"調整額", "諸費用", "値引き", "特別値引き", "消費税無", "コメント"})
@@ -1321,6 +1329,13 @@ void TRequestDataForm::chooseName(int row) {
     ui::guarded([&] { master_->setFiltered(false); });
     if (row <= 15)
         ServiceCheck(slot);
+}
+
+void TRequestDataForm::copyCurrent() {
+    const auto fields = copyDlg_->ask();
+    if (!fields)
+        return;
+    ui::guarded([&] { statement::copyStatement(*list_, *fields); });
 }
 
 void TRequestDataForm::directLabourInput(int row) {

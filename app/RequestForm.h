@@ -44,6 +44,7 @@ class TDateSDlg;
 class TPostForm;
 class TDFormDlg;
 class TFormDlg;
+class TCopyPatDlg;
 class TRateSetForm;
 class TRestorePos;
 class TServDlg;
@@ -170,6 +171,8 @@ private:
     void layoutRows();
     void directLabourInput(int row);
     void chooseName(int row);
+    // The copy command: a new statement from the fields chosen in the copy dialog.
+    void copyCurrent();
     std::vector<sjis::Bytes> classNames() const;
     QLabel* title(const QString& caption, int width = 0);
 
@@ -288,6 +291,7 @@ private:
     TPostForm* postForm_ = nullptr;
     TDFormDlg* dFormDlg_ = nullptr;
     TFormDlg* formDlg_ = nullptr;
+    TCopyPatDlg* copyDlg_ = nullptr;
     TSpServDlg* spServDlg_ = nullptr;
     std::unique_ptr<DiscountDialogsUi> discountDialogs_;
     TRestorePos* restorePos_ = nullptr;

@@ -3,6 +3,8 @@
 #include "../app/FormFixture.h"
 #include "store/Table.h"
 
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 
 using namespace torvane;
@@ -51,6 +53,7 @@ private slots:
     void filterEntryAndCustomerTab();
     void saveSetsTheDateKeyAndRebuildsTheTabs();
     void saveLeavesANoteInTheLedger();
+    void copyTakesTheChosenFields();
 };
 
 void ListTabsTest::monthTabsNarrowTheList() {
@@ -149,6 +152,49 @@ void ListTabsTest::saveLeavesANoteInTheLedger() {
     f.trigger("NavInsert");
     f.trigger("NavCancel");
     QVERIFY(f.form->linkMarker().isEmpty());
+}
+
+void ListTabsTest::copyTakesTheChosenFields() {
+    Fixture f;
+    addDated(f, {{"平成１７年０７月０１日", "山田", "軽自動車"}});
+    {
+        store::Table t(*f.db, "Request");
+        t.first();
+        t.edit();
+        t.setText("住所", sjis::lit("東京都"));
+        t.setText("自動車登録番号", sjis::lit("品川 500 さ 12-34"));
+        t.post();
+    }
+    // Without ReCopy.INI nothing is chosen: はい copies nothing.
+    f.start();
+    {
+        QStringList right;
+        ModalAnswerer yes([&](QDialog* d) {
+            QCOMPARE(d->findChild<QListWidget*>("LeftList")->count(), 244);
+            QTest::mouseClick(d->findChild<QPushButton*>("YesButton"), Qt::LeftButton);
+        });
+        f.trigger("CopyItem");
+        QTest::qWait(20);
+    }
+    QCOMPARE(f.text("氏名"), std::string()); // still the new, empty statement of the start
+    f.trigger("NavFirst");
+    QCOMPARE(f.text("氏名"), std::string("山田"));
+    put(f.dir / files::Copy, sjis::lit("種別\r\n\r\n氏名\r\n住所\r\n自動車登録番号\r\n\r\n"));
+    {
+        ModalAnswerer yes([&](QDialog* d) {
+            QCOMPARE(d->findChild<QListWidget*>("RightList")->count(), 3);
+            d->findChild<QPushButton*>("YesButton")->click();
+        });
+        f.trigger("CopyButton");
+        QTest::qWait(20);
+    }
+    QCOMPARE(f.form->statements().state(), store::Table::State::Insert);
+    QCOMPARE(f.text("氏名"), std::string("山田"));
+    QCOMPARE(f.text("住所"), std::string("東京都"));
+    QCOMPARE(f.text("自動車登録番号"), std::string("品川 500 さ 12-34"));
+    QCOMPARE(f.text("作成日"), std::string());
+    QCOMPARE(f.text("請求額"), std::string());
+    QCOMPARE(f.form->statements().recordCount(), 1); // not saved yet
 }
 
 QTEST_MAIN(ListTabsTest)
