@@ -95,7 +95,7 @@ void RequestFormTest::everyMenuEntryIsThere() {
         {"RestoreItem", "ﾘｽﾄｱ(&R)", QKeySequence("Ctrl+R"), false},
         {"ListPrintItem", "一覧印刷(&P)", QKeySequence("Ctrl+P"), false},
         {"ExitItem", "終了(&X)", {}, true},
-        {"CopyItem", "現在のデータを複写", QKeySequence("F9"), false},
+        {"CopyItem", "現在のデータを複写", QKeySequence("F9"), true},
         {"ReceptionItem", "受付番号", {}, true},
         {"CheckInDateItem", "入庫日", {}, true},
         {"CheckMileageItem", "走行距離", {}, true},
