@@ -10,6 +10,7 @@
 #include "input/Kana.h"
 #include "input/PostDataForm.h"
 #include "input/YomiEd32.h"
+#include "listing/MonthSetingDlg.h"
 #include "listing/MonthTabs.h"
 #include "listing/StatementListModel.h"
 #include "settings/RateSForm.h"
@@ -200,6 +201,7 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     dFormDlg_ = new TDFormDlg(this);
     formDlg_ = new TFormDlg(db_, *master_, this);
     copyDlg_ = new TCopyPatDlg(dataDir_, prompts_, this);
+    mSetDlg_ = new TMSetDlg(this);
     for (const char* name : {"CopyItem", "CopyButton"}) {
         QAction* copy = action(name);
         copy->setEnabled(true);
@@ -1329,6 +1331,19 @@ void TRequestDataForm::chooseName(int row) {
     ui::guarded([&] { master_->setFiltered(false); });
     if (row <= 15)
         ServiceCheck(slot);
+}
+
+std::optional<std::pair<int, int>> TRequestDataForm::choosePeriod() {
+    QStringList captions;
+    for (const auto& tab : monthTabs_)
+        captions << sjis::toQString(tab.caption);
+    return mSetDlg_->choose(captions);
+}
+
+sjis::Bytes TRequestDataForm::periodFilterText(int from, int to) const {
+    return listing::periodFilterText(monthTabs_.at(static_cast<size_t>(from - 2)),
+                                     monthTabs_.at(static_cast<size_t>(to - 2)),
+                                     settings_.settleDay);
 }
 
 void TRequestDataForm::copyCurrent() {

@@ -45,6 +45,7 @@ class TPostForm;
 class TDFormDlg;
 class TFormDlg;
 class TCopyPatDlg;
+class TMSetDlg;
 class TRateSetForm;
 class TRestorePos;
 class TServDlg;
@@ -88,6 +89,11 @@ public:
     RequestSettings currentSettings() const;
 
     QAction* action(const QString& objectName) const;
+
+    // The period choice over the month tabs: From and To as tab positions (2 on), or
+    // nothing when cancelled or when there is no month; and the filter text of a period.
+    std::optional<std::pair<int, int>> choosePeriod();
+    sjis::Bytes periodFilterText(int from, int to) const;
 
     // ---- the settings in force and the calculation
     statement::LiveSettings liveSettings() const;
@@ -292,6 +298,7 @@ private:
     TDFormDlg* dFormDlg_ = nullptr;
     TFormDlg* formDlg_ = nullptr;
     TCopyPatDlg* copyDlg_ = nullptr;
+    TMSetDlg* mSetDlg_ = nullptr;
     TSpServDlg* spServDlg_ = nullptr;
     std::unique_ptr<DiscountDialogsUi> discountDialogs_;
     TRestorePos* restorePos_ = nullptr;

@@ -54,6 +54,7 @@ private slots:
     void saveSetsTheDateKeyAndRebuildsTheTabs();
     void saveLeavesANoteInTheLedger();
     void copyTakesTheChosenFields();
+    void periodChoiceKeepsFromNotAfterTo();
 };
 
 void ListTabsTest::monthTabsNarrowTheList() {
@@ -195,6 +196,37 @@ void ListTabsTest::copyTakesTheChosenFields() {
     QCOMPARE(f.text("作成日"), std::string());
     QCOMPARE(f.text("請求額"), std::string());
     QCOMPARE(f.form->statements().recordCount(), 1); // not saved yet
+}
+
+void ListTabsTest::periodChoiceKeepsFromNotAfterTo() {
+    Fixture f;
+    addDated(f, {{"平成１４年０１月０５日", "a", "軽自動車"},
+                 {"平成１４年０３月０５日", "b", "軽自動車"}});
+    f.start();
+    {
+        ModalAnswerer choose([](QDialog* d) {
+            auto* from = d->findChild<QComboBox*>("FromComboBox");
+            auto* to = d->findChild<QComboBox*>("ToComboBox");
+            QCOMPARE(from->currentIndex(), 2); // the earliest month
+            QCOMPARE(to->currentIndex(), 0);   // the latest
+            to->setCurrentIndex(1);
+            from->setCurrentIndex(0); // later than To: takes To's month
+            QCOMPARE(from->currentIndex(), 1);
+            to->setCurrentIndex(2); // earlier than From: takes From's month
+            QCOMPARE(to->currentIndex(), 1);
+            d->findChild<QPushButton*>("OKButton")->click();
+        });
+        const auto period = f.form->choosePeriod();
+        QVERIFY(period.has_value());
+        QCOMPARE(period->first, 3);
+        QCOMPARE(period->second, 3);
+        QCOMPARE(
+            f.form->periodFilterText(4, 2),
+            sjis::lit("(作成日 >= '平成１４年０１月') and (作成日 <= '平成１４年０３月３１日')"));
+    }
+    // Closed otherwise than by OK: a cancel.
+    ModalAnswerer close([](QDialog* d) { d->reject(); });
+    QVERIFY(!f.form->choosePeriod().has_value());
 }
 
 QTEST_MAIN(ListTabsTest)
