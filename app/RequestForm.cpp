@@ -10,6 +10,7 @@
 #include "input/Kana.h"
 #include "input/PostDataForm.h"
 #include "input/YomiEd32.h"
+#include "listing/FilterFDlg.h"
 #include "listing/MonthSetingDlg.h"
 #include "listing/MonthTabs.h"
 #include "listing/StatementListModel.h"
@@ -202,6 +203,8 @@ TRequestDataForm::TRequestDataForm(std::filesystem::path dataDirectory, store::D
     formDlg_ = new TFormDlg(db_, *master_, this);
     copyDlg_ = new TCopyPatDlg(dataDir_, prompts_, this);
     mSetDlg_ = new TMSetDlg(this);
+    filterDlg_ = new TFilterDlg(dataDir_, prompts_, *dateDlg_, this);
+    connect(action("FilterItem"), &QAction::triggered, this, &TRequestDataForm::editFilterEntries);
     for (const char* name : {"CopyItem", "CopyButton"}) {
         QAction* copy = action(name);
         copy->setEnabled(true);
@@ -448,9 +451,10 @@ void TRequestDataForm::buildMenus() {
     receptionAction_->setCheckable(true);
     connect(receptionAction_, &QAction::triggered, this, [this] { toggleOptionalFields(); });
     QMenu* lists = editMenu->addMenu(q("ﾘｽﾄ修正(&E)"));
-    for (const char* c : {"作業・部品", "タイトル", "担当者", "種別", "諸費用", "諸費用項目",
-                          "一覧", "フィルタ項目"})
+    for (const char* c :
+         {"作業・部品", "タイトル", "担当者", "種別", "諸費用", "諸費用項目", "一覧"})
         add(lists, "", c);
+    add(lists, "FilterItem", "フィルタ項目", {}, true);
     QMenu* checks = editMenu->addMenu(q("入力確認"));
     checkInDateAction_ = add(checks, "CheckInDateItem", "入庫日", {}, true);
     checkMileageAction_ = add(checks, "CheckMileageItem", "走行距離", {}, true);
@@ -1344,6 +1348,34 @@ sjis::Bytes TRequestDataForm::periodFilterText(int from, int to) const {
     return listing::periodFilterText(monthTabs_.at(static_cast<size_t>(from - 2)),
                                      monthTabs_.at(static_cast<size_t>(to - 2)),
                                      settings_.settleDay);
+}
+
+void TRequestDataForm::editFilterEntries() {
+    const QString remembered = filterCombo_->currentText();
+    filterDlg_->exec();
+    const bool wasActive = filterEntriesActive_;
+    std::optional<SettingsLines> names;
+    try {
+        names = settings::read(dataDir_ / files::Filter1);
+        filterFields_ = settings::read(dataDir_ / files::Filter2).value_or(SettingsLines()).list();
+        filterValues_ = settings::read(dataDir_ / files::Filter3).value_or(SettingsLines()).list();
+    } catch (const FileError& e) {
+        prompts_.error(e.what());
+    }
+    filterCombo_->clear();
+    filterEntriesActive_ = false;
+    if (names) {
+        filterCombo_->addItems(toList(names->list()));
+        const int kept = filterCombo_->findText(remembered);
+        if (names->count() < 2) {
+            filterCombo_->setCurrentIndex(0);
+        } else {
+            filterEntriesActive_ = true;
+            filterCombo_->setCurrentIndex(wasActive && kept >= 0 ? kept : 0);
+        }
+    }
+    filterAction_->setVisible(filterEntriesActive_ && tabBar_->currentIndex() != 1);
+    filterEntryChanged();
 }
 
 void TRequestDataForm::copyCurrent() {

@@ -46,6 +46,7 @@ class TDFormDlg;
 class TFormDlg;
 class TCopyPatDlg;
 class TMSetDlg;
+class TFilterDlg;
 class TRateSetForm;
 class TRestorePos;
 class TServDlg;
@@ -179,6 +180,8 @@ private:
     void chooseName(int row);
     // The copy command: a new statement from the fields chosen in the copy dialog.
     void copyCurrent();
+    // "フィルタ項目": edits the filter entries and applies the one chosen.
+    void editFilterEntries();
     std::vector<sjis::Bytes> classNames() const;
     QLabel* title(const QString& caption, int width = 0);
 
@@ -299,6 +302,7 @@ private:
     TFormDlg* formDlg_ = nullptr;
     TCopyPatDlg* copyDlg_ = nullptr;
     TMSetDlg* mSetDlg_ = nullptr;
+    TFilterDlg* filterDlg_ = nullptr;
     TSpServDlg* spServDlg_ = nullptr;
     std::unique_ptr<DiscountDialogsUi> discountDialogs_;
     TRestorePos* restorePos_ = nullptr;

@@ -3,6 +3,7 @@
 #include "../app/FormFixture.h"
 #include "store/Table.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -55,6 +56,7 @@ private slots:
     void saveLeavesANoteInTheLedger();
     void copyTakesTheChosenFields();
     void periodChoiceKeepsFromNotAfterTo();
+    void filterEntriesAreEditedInTheirDialog();
 };
 
 void ListTabsTest::monthTabsNarrowTheList() {
@@ -227,6 +229,56 @@ void ListTabsTest::periodChoiceKeepsFromNotAfterTo() {
     // Closed otherwise than by OK: a cancel.
     ModalAnswerer close([](QDialog* d) { d->reject(); });
     QVERIFY(!f.form->choosePeriod().has_value());
+}
+
+void ListTabsTest::filterEntriesAreEditedInTheirDialog() {
+    Fixture f;
+    addDated(f, {{"平成１４年０１月０５日", "a", "軽自動車"},
+                 {"平成１４年０３月０５日", "b", "普通自動車"}});
+    f.start();
+    const auto add = [](QDialog* d, const char* name, const char* field, const char* value) {
+        d->findChild<QLineEdit*>("NameEdit")->setText(QString::fromUtf8(name));
+        d->findChild<QComboBox*>("FieldCombo")->setCurrentText(QString::fromUtf8(field));
+        d->findChild<QLineEdit*>("ValueEdit")->setText(QString::fromUtf8(value));
+        d->findChild<QPushButton*>("AddButton")->click();
+    };
+    {
+        ModalAnswerer ok([&](QDialog* d) {
+            add(d, "全て", "全て", "全て");
+            add(d, "軽以外", "種別", "軽自動車以外");
+            d->findChild<QPushButton*>("OKButton")->click();
+        });
+        f.trigger("FilterItem");
+        QTest::qWait(20);
+    }
+    QCOMPARE(slurp(f.dir / files::Filter3), sjis::lit("全て\r\n軽自動車以外\r\n"));
+    {
+        // Closed without OK: the entries are read again from the files.
+        int shown = 0;
+        {
+            ModalAnswerer cancel([&](QDialog* d) {
+                add(d, "x", "種別", "x");
+                d->reject();
+            });
+            f.trigger("FilterItem");
+            QTest::qWait(20);
+        }
+        ModalAnswerer look([&](QDialog* d) {
+            shown = d->findChild<QListWidget*>("NamesList")->count();
+            d->reject();
+        });
+        f.trigger("FilterItem");
+        QTest::qWait(20);
+        QCOMPARE(shown, 2);
+    }
+    auto* entries = f.box<QComboBox>("FilterComboBox");
+    QCOMPARE(entries->count(), 2);
+    QCOMPARE(entries->currentIndex(), 0);
+    QCOMPARE(f.form->countText(), QString("2"));
+    entries->setCurrentIndex(1);
+    emit entries->activated(1);
+    QCOMPARE(f.form->countText(), QString("1"));
+    QCOMPARE(f.text("種別"), std::string("普通自動車"));
 }
 
 QTEST_MAIN(ListTabsTest)
