@@ -12,8 +12,10 @@
 #include "input/PostDataForm.h"
 #include "input/PostalImport.h"
 #include "input/PostalScan.h"
+#include "listing/MonthTabs.h"
 #include "statement/NameEntry.h"
 #include "statement/SFormDlg.h"
+#include "statement/SaveSteps.h"
 #include "statement/StatementList.h"
 #include "store/Database.h"
 #include "store/Table.h"
@@ -257,6 +259,62 @@ bool measurePostal(const std::filesystem::path& dir, int runs, PostalFigures& ou
     return true;
 }
 
+struct ListFigures {
+    double tabs = 0, tabChange = 0, save = 0;
+};
+
+// The statement list of the main window: rebuilding the month tabs (after every save), a
+// change to a month tab, and a save with its date key and the rebuild.
+ListFigures measureList(const std::filesystem::path& file, int runs) {
+    auto db = store::Database::open(file);
+    store::Table list(*db, "Request");
+    list.setIndexName("降順");
+    const era::Date today = era::today();
+    const auto rebuild = [&] {
+        if (list.filtered())
+            list.applyFilter(list.filter(), false);
+        const auto ends = list.primaryEnds("作成日");
+        return ends ? listing::buildMonthTabs(ends->first.textForm(), ends->second.textForm(), 0,
+                                              today)
+                    : std::vector<listing::MonthTab>{};
+    };
+    ListFigures out;
+    std::vector<double> tabs, changes, saves;
+    std::vector<listing::MonthTab> monthTabs;
+    for (int k = 0; k < std::max(runs, 5); ++k) {
+        auto start = Clock::now();
+        monthTabs = rebuild();
+        tabs.push_back(msSince(start));
+        start = Clock::now();
+        list.applyFilter(
+            listing::tabPeriodText(monthTabs.at(std::min<size_t>(20, monthTabs.size() - 1)), 0),
+            true);
+        changes.push_back(msSince(start));
+        list.applyFilter(list.filter(), false);
+    }
+    struct NoQuestions : Prompts {
+        Answer askYesNoCancel(const std::string&) override { return Answer::No; }
+        bool askYesNo(const std::string&) override { return false; }
+        void error(const std::string&) override {}
+        std::string askPassword(const std::string&, const std::string&) override { return {}; }
+    } prompts;
+    list.beforePost = [&](store::Table& t) { statement::beforeSave(t, {}, prompts, today); };
+    list.afterPost = [&](store::Table&) { monthTabs = rebuild(); };
+    for (int k = 0; k < std::max(runs, 50); ++k) {
+        list.setRecNo(1 + (k * 37) % list.recordCount());
+        const auto start = Clock::now();
+        list.edit();
+        list.setText("コメント", "save " + std::to_string(k));
+        list.post();
+        saves.push_back(msSince(start));
+    }
+    out.tabs = median(tabs);
+    out.tabChange = median(changes);
+    out.save = median(saves);
+    std::fprintf(stderr, "month tabs: %zu\n", monthTabs.size());
+    return out;
+}
+
 struct NameFigures {
     double rebuild = 0, open = 0;
 };
@@ -335,6 +393,7 @@ int main(int argc, char** argv) {
         for (int run = 0; run < o.runs; ++run)
             measureOnce(file, f, run == 0);
 
+        const ListFigures listFigures = measureList(file, o.runs);
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         // The windows want an application; their positions go to the scratch folder.
@@ -352,6 +411,9 @@ int main(int argc, char** argv) {
         std::printf("post one edit: %.2f ms\n", median(f.post));
         std::printf("read all fields of one statement: %.3f ms\n", median(f.read));
         std::printf("peak memory: %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024);
+        std::printf("month tabs rebuild: %.1f ms\n", listFigures.tabs);
+        std::printf("month tab change: %.1f ms\n", listFigures.tabChange);
+        std::printf("save with month tabs rebuild: %.2f ms\n", listFigures.save);
         std::printf("item list rebuild 20000 items: %.1f ms\n", names.rebuild);
         std::printf("name dialog open 20000 items: %.1f ms\n", names.open);
         if (postalMeasured) {
