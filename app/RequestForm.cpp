@@ -286,22 +286,25 @@ bool TRequestDataForm::optionalFieldsShown() const {
     return !optionalRow_->isHidden();
 }
 
-void TRequestDataForm::loadFilterEntries() {
-    filterAction_->setVisible(false);
+void TRequestDataForm::loadFilterEntries(const QString& keep) {
+    // Active with two entries or more; the choice kept when it still exists and the entries
+    // were active before, else the first entry.
+    const bool wasActive = filterEntriesActive_;
+    filterCombo_->clear();
+    filterFields_.clear();
+    filterValues_.clear();
     filterEntriesActive_ = false;
-    const auto lines = readSettings(files::Filter1);
-    if (!lines)
-        return;
-    filterCombo_->addItems(toList(lines->list()));
-    filterCombo_->setCurrentIndex(0);
-    if (auto fields = readSettings(files::Filter2))
-        filterFields_ = fields->list();
-    if (auto values = readSettings(files::Filter3))
-        filterValues_ = values->list();
-    if (lines->count() > 1) {
-        filterAction_->setVisible(true);
-        filterEntriesActive_ = true;
+    if (const auto names = readSettings(files::Filter1)) {
+        filterCombo_->addItems(toList(names->list()));
+        if (auto fields = readSettings(files::Filter2))
+            filterFields_ = fields->list();
+        if (auto values = readSettings(files::Filter3))
+            filterValues_ = values->list();
+        filterEntriesActive_ = names->count() > 1;
+        const int kept = filterCombo_->findText(keep);
+        filterCombo_->setCurrentIndex(filterEntriesActive_ && wasActive && kept >= 0 ? kept : 0);
     }
+    filterAction_->setVisible(filterEntriesActive_ && tabBar_->currentIndex() != 1);
 }
 
 void TRequestDataForm::readSingleLineSettings() {
@@ -1353,28 +1356,7 @@ sjis::Bytes TRequestDataForm::periodFilterText(int from, int to) const {
 void TRequestDataForm::editFilterEntries() {
     const QString remembered = filterCombo_->currentText();
     filterDlg_->exec();
-    const bool wasActive = filterEntriesActive_;
-    std::optional<SettingsLines> names;
-    try {
-        names = settings::read(dataDir_ / files::Filter1);
-        filterFields_ = settings::read(dataDir_ / files::Filter2).value_or(SettingsLines()).list();
-        filterValues_ = settings::read(dataDir_ / files::Filter3).value_or(SettingsLines()).list();
-    } catch (const FileError& e) {
-        prompts_.error(e.what());
-    }
-    filterCombo_->clear();
-    filterEntriesActive_ = false;
-    if (names) {
-        filterCombo_->addItems(toList(names->list()));
-        const int kept = filterCombo_->findText(remembered);
-        if (names->count() < 2) {
-            filterCombo_->setCurrentIndex(0);
-        } else {
-            filterEntriesActive_ = true;
-            filterCombo_->setCurrentIndex(wasActive && kept >= 0 ? kept : 0);
-        }
-    }
-    filterAction_->setVisible(filterEntriesActive_ && tabBar_->currentIndex() != 1);
+    loadFilterEntries(remembered);
     filterEntryChanged();
 }
 

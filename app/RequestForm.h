@@ -150,7 +150,7 @@ private:
     // creation
     void readRequestSettings();
     void bindOptionalFields();
-    void loadFilterEntries();
+    void loadFilterEntries(const QString& keep = {});
     void readSingleLineSettings();
     void readListSettings();
     void readPassword();

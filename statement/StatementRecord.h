@@ -40,10 +40,4 @@ inline int expenseFreeRowSlot(int row) {
     return SlotCount + 1 - row;
 }
 
-// The slot an editor row (1..20) shows: rows 1..15 show row + 20 while their row group
-// shows its upper slots.
-inline int slotOfRow(int row, bool groupPagedDown) {
-    return row <= 15 && groupPagedDown ? row + 20 : row;
-}
-
 } // namespace torvane::statement

@@ -27,8 +27,5 @@ TEST(StatementRecord, SlotsOfBoxesAndRows) {
     EXPECT_EQ(expenseAmountField(5), "部品代33");
     EXPECT_EQ(expenseAmountField(6), "作業工賃33");
     EXPECT_EQ(expenseFreeRowSlot(3), 33);
-    EXPECT_EQ(slotOfRow(1, true), 21);
-    EXPECT_EQ(slotOfRow(15, true), 35);
-    EXPECT_EQ(slotOfRow(16, true), 16);
     EXPECT_EQ(usableSlots(2), 33);
 }
